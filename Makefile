@@ -1,0 +1,21 @@
+# The three entry points; each first makes sure the machine has what it needs.
+WERROR ?= OFF
+JOBS ?= $(shell nproc)
+
+.PHONY: bootstrap build run test
+
+bootstrap:
+	@scripts/bootstrap
+
+build: bootstrap
+	@cmake --preset dev -DBIO_WERROR=$(WERROR) >/dev/null
+	@cmake --build --preset dev -j $(JOBS)
+
+run: build
+	@scripts/run
+
+test: build
+	@ctest --preset dev -j $(JOBS)
+	@cmake --preset asan -DBIO_WERROR=$(WERROR) >/dev/null
+	@cmake --build --preset asan -j $(JOBS)
+	@ctest --preset asan -j $(JOBS)

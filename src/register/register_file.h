@@ -1,0 +1,40 @@
+#pragma once
+// The personal register kojinfl2.txt: fixed 42-byte records of six code page
+// 932 fields, numbered from 1. Every operation opens the file afresh, which
+// closes whatever data file the program had open.
+//
+// Failures (a file that cannot be created, opened, read or written; a record
+// number outside 1..32767; a register past 500 records) are shown to the user
+// in a message box titled "誤り警告" and leave the file unchanged; the
+// functions then return false / nullopt.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "state/diagnosis_state.h"
+
+namespace bio {
+
+class Program;
+
+inline constexpr int kRecordBytes = 42;
+inline constexpr int kMaxRecords = 500;  // the search and browse table's room
+
+bool openRegister(Program& p);
+// Whole records in the open register.
+std::optional<int> recordCount(Program& p);
+// Record k (k >= 1) of the open register; six empty fields beyond the end.
+std::optional<RegisterRecord> readRecord(Program& p, int k);
+// Writes record k (k >= 1) of the open register, extending it when needed.
+bool writeRecord(Program& p, int k, const RegisterRecord& record);
+// Opens the register and visits records 1..N in order, counting in recno, which
+// ends at N + 2.
+bool scanRegister(Program& p, const std::function<void(int k, const RegisterRecord&)>& visit);
+
+// A record number typed into a box: its numeric value rounded half to even,
+// when that lies in 1..32767; otherwise a message is shown and nullopt returned.
+std::optional<int16_t> recordNumberFromText(Program& p, const std::string& text);
+
+}  // namespace bio

@@ -1,0 +1,32 @@
+#pragma once
+// Code page 932 (Shift_JIS as Windows uses it), the encoding of both data files.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace bio {
+
+class Cp932 {
+public:
+    Cp932();
+    ~Cp932();
+    Cp932(const Cp932&) = delete;
+    Cp932& operator=(const Cp932&) = delete;
+
+    // UTF-8 to code page 932; a character the code page lacks becomes '?'.
+    std::string encode(std::string_view utf8) const;
+    // Code page 932 to UTF-8; a byte that starts no valid character becomes U+FFFD.
+    std::string decode(std::string_view bytes) const;
+    // Bytes the text takes in code page 932.
+    std::size_t width(std::string_view utf8) const;
+    // Exactly `width` bytes: the encoded text, cut without splitting a double-byte
+    // character, padded with blanks.
+    std::string encodeField(std::string_view utf8, std::size_t width) const;
+
+private:
+    void* toCp932_;
+    void* fromCp932_;
+};
+
+}  // namespace bio

@@ -1,0 +1,38 @@
+#pragma once
+// Conversions between typed texts and numbers, used by every screen.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace bio {
+
+// The value of the number at the start of a text. Blanks, tabs, line feeds and
+// ideographic spaces are skipped anywhere; full-width digits and signs read as
+// their ASCII forms (an input method types them); "&H"/"&O" start hexadecimal
+// and octal whole numbers. 0 when the text does not start with a number. The
+// result is always finite.
+double numericValue(std::string_view utf8);
+
+// Nearest whole number, a half going to the even neighbour, as a signed 16-bit
+// value; nullopt when it does not fit (or the value is not finite).
+std::optional<int16_t> wholeNumber16(double value);
+std::optional<int16_t> wholeNumber16(std::string_view utf8);
+
+// Same rounding, saturated to the 16-bit range: for values the arithmetic
+// keeps in range, where an out-of-range value can only come from absurd input.
+int16_t roundToInt16(double value);
+
+// Floor, as the day arithmetic uses it.
+double intFloor(double value);
+
+// Plain decimal text of a number: up to 15 significant digits, "-" for
+// negatives, no point for whole values ("1963", "-6", "2.5").
+std::string numberText(double value);
+
+// A number printed on a drawing canvas: one blank before (the sign's place,
+// taken by "-" for negatives) and one after.
+std::string canvasNumberText(double value);
+
+}  // namespace bio

@@ -1,0 +1,82 @@
+#pragma once
+// One control of a screen: its kind, its text (the text of a text box or the
+// caption of anything else), selection, list items or canvas.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/canvas.h"
+
+namespace bio {
+
+enum class ControlKind {
+    Label,
+    TextBox,
+    CommandButton,
+    OptionButton,
+    Frame,
+    ListBox,
+    PictureBox,
+    MenuCommand,
+    PrinterDialog,  // a component without a window of its own
+};
+
+const char* controlKindName(ControlKind kind);
+
+// Position and size in twips (1/1440 inch), relative to the container.
+struct Rect {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+struct Font {
+    std::string family;
+    double points = 9;
+    bool bold = false;
+};
+
+struct ControlSpec {
+    std::string name;
+    std::optional<int> index;  // member of an indexed group
+    ControlKind kind = ControlKind::Label;
+    std::string caption;
+    std::string container;  // key of the frame that holds it, empty for the screen
+    Rect rect;
+    std::optional<Font> font;  // the screen's font when absent
+};
+
+// "Text1" or "Text1(3)".
+std::string controlKey(const std::string& name, std::optional<int> index);
+
+class Control {
+public:
+    explicit Control(ControlSpec spec);
+
+    const ControlSpec& spec() const { return spec_; }
+    const std::string& key() const { return key_; }
+    ControlKind kind() const { return spec_.kind; }
+
+    const std::string& text() const { return text_; }
+    void setText(std::string text) { text_ = std::move(text); }
+
+    bool selected() const { return selected_; }
+    // Only the screen changes selection, so that a frame's group stays exclusive.
+    void setSelectedFlag(bool selected) { selected_ = selected; }
+
+    const std::vector<std::string>& items() const { return items_; }
+    void addItem(std::string item) { items_.push_back(std::move(item)); }
+    void clearItems() { items_.clear(); }
+
+    Canvas& canvas() { return canvas_; }
+    const Canvas& canvas() const { return canvas_; }
+
+private:
+    ControlSpec spec_;
+    std::string key_;
+    std::string text_;
+    bool selected_ = false;
+    std::vector<std::string> items_;
+    Canvas canvas_;
+};
+
+}  // namespace bio

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Usage: run_script_test.sh BIORHYTHM_SCRIPT TESTPATH
+# Runs TESTPATH.script in a fresh directory (seeded from TESTPATH.dir/), on the
+# fixed date in TESTPATH.today (2026-12-07 when absent), and compares standard
+# output and the exit status line with TESTPATH.expected.
+set -euo pipefail
+driver=$1
+test=$2
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+[ -d "$test.dir" ] && cp -R "$test.dir/." "$dir/"
+today=2026-12-07
+[ -f "$test.today" ] && today=$(cat "$test.today")
+status=0
+"$driver" --dir "$dir" --today "$today" "$test.script" >"$dir/.out" 2>"$dir/.err" || status=$?
+[ "$status" -eq 0 ] || echo "exit $status" >>"$dir/.out"
+[ -s "$dir/.err" ] && cat "$dir/.err" >>"$dir/.out"
+if ! diff -u "$test.expected" "$dir/.out"; then
+  echo "script output differs from $test.expected" >&2
+  exit 1
+fi
