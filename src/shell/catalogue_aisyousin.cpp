@@ -1,0 +1,29 @@
+#include "shell/catalogue.h"
+#include "shell/catalogue_parts.h"
+
+namespace bio {
+
+using namespace catalogue;
+
+// The compatibility result screen: title, report list and the two persons'
+// graph, stacked to fill the client area.
+ScreenSpec aisyousinSpec() {
+    ScreenSpec spec;
+    spec.name = "aisyousin";
+    spec.caption = "相性診断メッセージ";
+    spec.width = 11100;
+    spec.height = 9255;
+    spec.controls = {
+        withFont(label("Label1", "相性診断メッセージ", {120, 30, 3495, 300}),
+                 {"富士ポップ", 11.25, true}),
+        withFont(listBox("List1", {75, 360, 10935, 5280}), {"ＭＳ ゴシック", 9, true}),
+        pictureBox("Picture1", {255, 5700, 10575, 3495}),  // ends at 9195
+        menuCommand("back", "back"),
+        menuCommand("mnback", "メニューへ"),
+        menuCommand("syuuryou", "終了"),
+    };
+    spec.tabOrder = {"List1"};
+    return spec;
+}
+
+}  // namespace bio

@@ -1,0 +1,29 @@
+#include "shell/catalogue.h"
+#include "shell/catalogue_parts.h"
+
+namespace bio {
+
+using namespace catalogue;
+
+// The main menu: a title over a column of six buttons.
+ScreenSpec menyuSpec() {
+    ScreenSpec spec;
+    spec.name = "menyu";
+    spec.caption = "バイオリズム相性診断 Ver.2.0";
+    spec.width = 5625;
+    spec.height = 5520;
+    spec.controls = {
+        withFont(label("Label1", "バイオリズム相性診断メニュー", {600, 360, 4455, 375}),
+                 {"ＭＳ ゴシック", 12, true}),
+        button("Command4", "相 性 診 断", {1680, 1080, 2295, 495}),
+        button("Command1", "バイオリズム診断", {1680, 1800, 2295, 495}),
+        button("Command3", "検      索", {1680, 2520, 2295, 495}),
+        button("Command5", "読      出", {1680, 3240, 2295, 495}),
+        button("Command2", "更　　　新", {1680, 3960, 2295, 495}),
+        button("Command6", "終　　　了", {1680, 4680, 2295, 495}),
+    };
+    spec.tabOrder = {"Command4", "Command1", "Command3", "Command5", "Command2", "Command6"};
+    return spec;
+}
+
+}  // namespace bio

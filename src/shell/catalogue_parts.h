@@ -1,0 +1,51 @@
+#pragma once
+// Building blocks of the screen catalogues: one short call per control, so a
+// catalogue reads like the screen's control table.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "ui/screen.h"
+
+namespace bio::catalogue {
+
+ControlSpec label(std::string name, std::string caption, Rect rect, std::string frame = {});
+ControlSpec textBox(std::string name, Rect rect, std::string frame = {});
+ControlSpec button(std::string name, std::string caption, Rect rect);
+ControlSpec option(std::string name, std::string caption, Rect rect, std::string frame);
+ControlSpec frame(std::string name, std::string caption, Rect rect);
+ControlSpec listBox(std::string name, Rect rect);
+ControlSpec pictureBox(std::string name, Rect rect);
+ControlSpec menuCommand(std::string name, std::string caption);
+ControlSpec printerDialog(std::string name);
+
+// The same control as a member of an indexed group.
+ControlSpec indexed(ControlSpec spec, int index);
+ControlSpec withFont(ControlSpec spec, Font font);
+
+// A date box followed by its unit label ("年", "月" or "日").
+struct DateBox {
+    std::string box;
+    Rect rect;
+    std::string unitLabel;
+    int unitLeft;
+};
+
+// Three date boxes with their labels "年", "月", "日", in that order.
+void addDateBoxes(std::vector<ControlSpec>& controls, const std::string& frame,
+                  const std::array<DateBox, 3>& boxes);
+
+// The frame "現在の西暦年月日入力" with Text4, Text5, Text6 for the target date;
+// baio and aisyou share its inner layout and differ only in where it sits.
+void addTargetDateFrame(std::vector<ControlSpec>& controls, const std::string& frameName,
+                        Rect frameRect, const std::array<std::string, 3>& unitLabels);
+
+// The header labels Label1..Label6 ("番号" .. "日") over the record columns
+// shared by hyouji and kousin.
+void addRegisterHeadings(std::vector<ControlSpec>& controls, int top);
+// One record row: Text1(row)..Text6(row) in those columns, appended to the
+// tab order as well.
+void addRegisterRow(ScreenSpec& spec, int row, int top);
+
+}  // namespace bio::catalogue
