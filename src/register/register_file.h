@@ -1,7 +1,7 @@
 #pragma once
 // The personal register kojinfl2.txt: fixed 42-byte records of six code page
-// 932 fields, numbered from 1. Every operation opens the file afresh, which
-// closes whatever data file the program had open.
+// 932 fields, numbered from 1. Opening it closes whatever data file the program
+// had open; it then stays open until the next open or the end of the program.
 //
 // Failures (a file that cannot be created, opened, read or written; a record
 // number outside 1..32767; a register past 500 records) are shown to the user
@@ -19,19 +19,29 @@ namespace bio {
 
 class Program;
 
+inline constexpr const char* kRegisterFileName = "kojinfl2.txt";
 inline constexpr int kRecordBytes = 42;
 inline constexpr int kMaxRecords = 500;  // the search and browse table's room
+inline constexpr int kMaxRecordNumber = INT16_MAX;
+// A scan counts in recno up to N + 2, which must stay a 16-bit value.
+inline constexpr int kMaxScanRecords = kMaxRecordNumber - 2;
 
+// Closes every open file, then opens the register for reading and writing,
+// creating it empty when missing.
 bool openRegister(Program& p);
-// Whole records in the open register.
+// Whole records in the open register; a partial record at the end does not count.
 std::optional<int> recordCount(Program& p);
 // Record k (k >= 1) of the open register; six empty fields beyond the end.
 std::optional<RegisterRecord> readRecord(Program& p, int k);
-// Writes record k (k >= 1) of the open register, extending it when needed.
+// Writes record k (k >= 1) of the open register, extending it when needed (a
+// gap reads as empty records). Refused when it would make the register longer
+// than kMaxRecords records.
 bool writeRecord(Program& p, int k, const RegisterRecord& record);
 // Opens the register and visits records 1..N in order, counting in recno, which
-// ends at N + 2.
-bool scanRegister(Program& p, const std::function<void(int k, const RegisterRecord&)>& visit);
+// ends at N + 2. A register of more than `limit` records is refused before
+// anything is visited, and recno is then left alone.
+bool scanRegister(Program& p, const std::function<void(int k, const RegisterRecord&)>& visit,
+                  int limit = kMaxScanRecords);
 
 // A record number typed into a box: its numeric value rounded half to even,
 // when that lies in 1..32767; otherwise a message is shown and nullopt returned.

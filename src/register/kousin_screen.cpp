@@ -1,0 +1,29 @@
+#include "register/kousin_screen.h"
+
+#include "register/record_layout.h"
+#include "register/register_file.h"
+#include "shell/program.h"
+
+namespace bio {
+
+void updateRecord(Program& p) {
+    Screen& kousin = p.screen(ScreenId::kousin);
+    // The number is checked before the register is opened, so a refused number
+    // does not even create a missing register.
+    const auto number = recordNumberFromText(p, kousin.text("Text1(0)"));
+    if (!number) return;
+    if (!openRegister(p)) return;
+
+    // The texts exactly as typed: the number field keeps "2.5" or "12ab", not
+    // the record number it rounds to.
+    RegisterRecord record;
+    for (std::size_t field = 0; field < kRecordFields.size(); ++field)
+        record.*kRecordFields[field].member = kousin.control(fieldTextBox(field), 0).text();
+    if (!writeRecord(p, *number, record)) return;
+
+    p.state().recno = *number;
+    // The texts stay in the boxes for the next correction.
+    p.dialogs().messageBox("更新しました。", "");
+}
+
+}  // namespace bio

@@ -1,0 +1,213 @@
+#include "register/register_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string_view>
+
+#include "register/record_layout.h"
+#include "register/warnings.h"
+#include "shell/program.h"
+#include "state/numbers.h"
+
+namespace bio {
+
+namespace {
+
+class RegisterFile : public OpenDataFile {
+public:
+    explicit RegisterFile(int fd) : fd_(fd) {}
+    ~RegisterFile() override { ::close(fd_); }
+    RegisterFile(const RegisterFile&) = delete;
+    RegisterFile& operator=(const RegisterFile&) = delete;
+
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+void warnFile(Program& p, FileStep step, int errorNumber) {
+    warn(p, fileFailureText(kRegisterFileName, step, errorNumber));
+}
+
+void warnRecordNumber(Program& p) { warn(p, "番号は1から32767までの数字で入力してください。"); }
+
+bool validRecordNumber(int k) { return k >= 1 && k <= kMaxRecordNumber; }
+
+off_t recordOffset(int k) { return static_cast<off_t>(k - 1) * kRecordBytes; }
+
+// The open register; opened now when the program has another file or none open.
+RegisterFile* openedRegister(Program& p) {
+    if (auto* file = dynamic_cast<RegisterFile*>(p.openFile())) return file;
+    if (!openRegister(p)) return nullptr;
+    return static_cast<RegisterFile*>(p.openFile());
+}
+
+// Reads `size` bytes at `offset`, fewer only where the file ends; -1 with errno
+// set on failure.
+ssize_t readAt(int fd, char* buffer, std::size_t size, off_t offset) {
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t got = ::pread(fd, buffer + done, size - done, offset + static_cast<off_t>(done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return -1;
+        if (got == 0) break;
+        done += static_cast<std::size_t>(got);
+    }
+    return static_cast<ssize_t>(done);
+}
+
+// Writes all of `bytes` at `offset`; false with errno set on failure. Writing
+// past the end leaves a hole, which reads as zero bytes.
+bool writeAt(int fd, std::string_view bytes, off_t offset) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t put =
+            ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) {
+            if (put == 0) errno = EIO;
+            return false;
+        }
+        done += static_cast<std::size_t>(put);
+    }
+    return true;
+}
+
+std::optional<off_t> fileSize(Program& p, int fd) {
+    struct stat status{};
+    if (::fstat(fd, &status) != 0) {
+        warnFile(p, FileStep::Read, errno);
+        return std::nullopt;
+    }
+    return status.st_size;
+}
+
+int wholeRecords(off_t size) { return static_cast<int>(size / kRecordBytes); }
+
+}  // namespace
+
+bool openRegister(Program& p) {
+    p.closeAllFiles();
+    const std::filesystem::path path = p.dataDir() / kRegisterFileName;
+    int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT) {
+        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            warnFile(p, FileStep::Create, errno);
+            return false;
+        }
+    } else if (fd < 0) {
+        warnFile(p, FileStep::Open, errno);
+        return false;
+    }
+    p.adoptOpenFile(std::make_unique<RegisterFile>(fd));
+    return true;
+}
+
+std::optional<int> recordCount(Program& p) {
+    RegisterFile* file = openedRegister(p);
+    if (!file) return std::nullopt;
+    const auto size = fileSize(p, file->fd());
+    if (!size) return std::nullopt;
+    return wholeRecords(*size);
+}
+
+std::optional<RegisterRecord> readRecord(Program& p, int k) {
+    if (!validRecordNumber(k)) {
+        warnRecordNumber(p);
+        return std::nullopt;
+    }
+    RegisterFile* file = openedRegister(p);
+    if (!file) return std::nullopt;
+    std::string bytes(kRecordBytes, '\0');
+    const ssize_t got = readAt(file->fd(), bytes.data(), bytes.size(), recordOffset(k));
+    if (got < 0) {
+        warnFile(p, FileStep::Read, errno);
+        return std::nullopt;
+    }
+    // Beyond the end, or the partial record there: no record, six empty fields.
+    if (got < kRecordBytes) return RegisterRecord{};
+    return decodeRecord(p.cp932(), bytes);
+}
+
+bool writeRecord(Program& p, int k, const RegisterRecord& record) {
+    if (!validRecordNumber(k)) {
+        warnRecordNumber(p);
+        return false;
+    }
+    RegisterFile* file = openedRegister(p);
+    if (!file) return false;
+    const int fd = file->fd();
+    const auto size = fileSize(p, fd);
+    if (!size) return false;
+    if (k > wholeRecords(*size) && k > kMaxRecords) {
+        warn(p, "登録できるのは" + std::to_string(kMaxRecords) + "件までです。");
+        return false;
+    }
+    const off_t offset = recordOffset(k);
+    // The bytes the write replaces, to put back should it fail halfway.
+    std::string previous(kRecordBytes, '\0');
+    const ssize_t kept = readAt(fd, previous.data(), previous.size(), offset);
+    if (kept < 0) {
+        warnFile(p, FileStep::Read, errno);
+        return false;
+    }
+    previous.resize(static_cast<std::size_t>(kept));
+    if (!writeAt(fd, encodeRecord(p.cp932(), record), offset)) {
+        const int error = errno;
+        // Best effort: neither a torn record nor a longer file should remain.
+        [[maybe_unused]] const bool restored =
+            writeAt(fd, previous, offset) && ::ftruncate(fd, *size) == 0;
+        warnFile(p, FileStep::Write, error);
+        return false;
+    }
+    return true;
+}
+
+bool scanRegister(Program& p, const std::function<void(int k, const RegisterRecord&)>& visit,
+                  int limit) {
+    if (!openRegister(p)) return false;
+    const int fd = static_cast<RegisterFile*>(p.openFile())->fd();
+    const auto size = fileSize(p, fd);
+    if (!size) return false;
+    if (wholeRecords(*size) > limit) {
+        warn(p, std::string("ファイル ") + kRegisterFileName + " の記録が" + std::to_string(limit) +
+                    "件を超えているため、読み込めません。");
+        return false;
+    }
+    // One read for the whole register instead of one per record: search and
+    // browse scan it on every click.
+    std::string bytes(static_cast<std::size_t>(wholeRecords(*size)) * kRecordBytes, '\0');
+    const ssize_t got = readAt(fd, bytes.data(), bytes.size(), 0);
+    if (got < 0) {
+        warnFile(p, FileStep::Read, errno);
+        return false;
+    }
+    const int count = wholeRecords(got);
+    const std::string_view all(bytes);
+
+    // The counter lives in recno and ends at N + 2: the read at N + 1 finds no
+    // record and still advances it. Callers rely on that final value.
+    int16_t& recno = p.state().recno;
+    recno = 1;
+    for (;;) {
+        const int k = recno;
+        const bool whole = k <= count;
+        if (whole) visit(k, decodeRecord(p.cp932(), all.substr(recordOffset(k), kRecordBytes)));
+        recno = static_cast<int16_t>(k + 1);
+        if (!whole) return true;
+    }
+}
+
+std::optional<int16_t> recordNumberFromText(Program& p, const std::string& text) {
+    const auto number = wholeNumber16(text);
+    if (number && *number >= 1) return number;
+    warnRecordNumber(p);
+    return std::nullopt;
+}
+
+}  // namespace bio
