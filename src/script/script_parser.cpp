@@ -1,0 +1,247 @@
+#include "script/script_parser.h"
+
+#include <array>
+#include <vector>
+
+#include "shell/catalogue.h"
+
+namespace bio::script {
+
+namespace {
+
+struct Token {
+    std::string text;
+    bool quoted = false;  // a "TEXT", as opposed to a bare word
+};
+
+struct VerbSyntax {
+    std::string_view word;
+    Verb verb;
+    std::string_view usage;
+};
+
+constexpr std::array<VerbSyntax, 13> kVerbs{{
+    {"set", Verb::Set, "set S.C \"TEXT\""},
+    {"select", Verb::Select, "select S.C"},
+    {"click", Verb::Click, "click S.C"},
+    {"enter", Verb::Enter, "enter S"},
+    {"close", Verb::Close, "close S"},
+    {"answer", Verb::Answer, "answer ok|cancel"},
+    {"input", Verb::Input, "input \"TEXT\"|cancel"},
+    {"printer", Verb::Printer, "printer ok|cancel"},
+    {"get", Verb::Get, "get S.C"},
+    {"list", Verb::List, "list S.C"},
+    {"dump", Verb::Dump, "dump S"},
+    {"screens", Verb::Screens, "screens"},
+    {"canvas", Verb::Canvas, "canvas S.C"},
+}};
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Rejects what no keyboard could type: broken sequences, overlong forms,
+// surrogates and code points past U+10FFFF.
+bool validUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        auto lead = static_cast<unsigned char>(text[i]);
+        int length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                                    : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k) {
+            auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        constexpr std::array<char32_t, 5> kSmallest{0, 0, 0x80, 0x800, 0x10000};
+        if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+// Reads the quoted text that starts at line[pos]; pos ends past the closing quote.
+std::string readQuoted(std::string_view line, std::size_t& pos) {
+    std::string text;
+    for (++pos; pos < line.size(); ++pos) {
+        char c = line[pos];
+        if (c == '"') {
+            ++pos;
+            return text;
+        }
+        if (c != '\\') {
+            text += c;
+            continue;
+        }
+        if (++pos == line.size()) break;
+        switch (line[pos]) {
+            case '"': text += '"'; break;
+            case '\\': text += '\\'; break;
+            case 't': text += '\t'; break;
+            case 'n': text += '\n'; break;
+            default: throw ScriptError("使えないエスケープです: \\" + std::string(1, line[pos]));
+        }
+    }
+    throw ScriptError("引用符が閉じていません");
+}
+
+std::vector<Token> tokenize(std::string_view line) {
+    std::vector<Token> tokens;
+    std::size_t pos = 0;
+    for (;;) {
+        while (pos < line.size() && isBlank(line[pos])) ++pos;
+        if (pos == line.size()) return tokens;
+        Token token;
+        if (line[pos] == '"') {
+            token.quoted = true;
+            token.text = readQuoted(line, pos);
+            if (pos < line.size() && !isBlank(line[pos]))
+                throw ScriptError("閉じ引用符の後に空白がありません");
+        } else {
+            std::size_t start = pos;
+            while (pos < line.size() && !isBlank(line[pos])) {
+                if (line[pos] == '"') throw ScriptError("語の途中に引用符があります");
+                ++pos;
+            }
+            token.text = line.substr(start, pos - start);
+        }
+        tokens.push_back(std::move(token));
+    }
+}
+
+ScreenId screenNamed(const std::string& name) {
+    auto id = screenFromName(name);
+    if (!id) throw ScriptError("不明な画面です: " + name);
+    return *id;
+}
+
+// The reason a control of this kind cannot take the verb, or nullptr.
+const char* kindMismatch(Verb verb, ControlKind kind) {
+    switch (verb) {
+        case Verb::Set:
+            return kind == ControlKind::TextBox ? nullptr : "テキストボックスではありません";
+        case Verb::Select:
+            return kind == ControlKind::OptionButton ? nullptr : "オプションボタンではありません";
+        case Verb::Click:
+            return kind == ControlKind::CommandButton || kind == ControlKind::MenuCommand
+                       ? nullptr
+                       : "コマンドボタンでもメニューコマンドでもありません";
+        case Verb::List:
+            return kind == ControlKind::ListBox ? nullptr : "リストボックスではありません";
+        case Verb::Canvas:
+            return kind == ControlKind::PictureBox ? nullptr : "ピクチャボックスではありません";
+        default:
+            return nullptr;
+    }
+}
+
+// "screen.control" checked against the screen's catalogue, without creating
+// the screen: a failing check must leave the program untouched.
+void readControl(const std::string& word, ScriptLine& line) {
+    auto dot = word.find('.');
+    if (dot == std::string::npos)
+        throw ScriptError("コントロールは 画面.コントロール と書きます: " + word);
+    line.screen = screenNamed(word.substr(0, dot));
+    line.control = word.substr(dot + 1);
+    for (const ControlSpec& spec : screenSpec(line.screen).controls) {
+        if (controlKey(spec.name, spec.index) != line.control) continue;
+        if (const char* reason = kindMismatch(line.verb, spec.kind))
+            throw ScriptError(std::string(reason) + ": " + word);
+        return;
+    }
+    throw ScriptError("不明なコントロールです: " + word);
+}
+
+bool isWord(const Token& token, std::string_view word) {
+    return !token.quoted && token.text == word;
+}
+
+// Fills the line's arguments from the tokens after the verb; false when they
+// do not fit the verb's form.
+bool readArguments(const std::vector<Token>& args, ScriptLine& line) {
+    switch (line.verb) {
+        case Verb::Set:
+            if (args.size() != 2 || args[0].quoted || !args[1].quoted) return false;
+            readControl(args[0].text, line);
+            line.text = args[1].text;
+            return true;
+        case Verb::Select:
+        case Verb::Click:
+        case Verb::Get:
+        case Verb::List:
+        case Verb::Canvas:
+            if (args.size() != 1 || args[0].quoted) return false;
+            readControl(args[0].text, line);
+            return true;
+        case Verb::Enter:
+        case Verb::Close:
+        case Verb::Dump:
+            if (args.size() != 1 || args[0].quoted) return false;
+            line.screen = screenNamed(args[0].text);
+            return true;
+        case Verb::Answer:
+        case Verb::Printer:
+            if (args.size() != 1 || !(isWord(args[0], "ok") || isWord(args[0], "cancel")))
+                return false;
+            line.accepted = isWord(args[0], "ok");
+            return true;
+        case Verb::Input:
+            if (args.size() != 1 || !(args[0].quoted || isWord(args[0], "cancel"))) return false;
+            line.accepted = args[0].quoted;
+            line.text = args[0].text;
+            return true;
+        case Verb::Screens:
+            return args.empty();
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string ScriptLine::target() const {
+    std::string name(screenName(screen));
+    return control.empty() ? name : name + "." + control;
+}
+
+std::optional<ScriptLine> parseLine(std::string_view text) {
+    // Scripts saved with Windows line ends still read line by line.
+    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos || text[first] == '#') return std::nullopt;
+    if (!validUtf8(text)) throw ScriptError("UTF-8 として読めない文字があります");
+    std::vector<Token> tokens = tokenize(text);
+
+    const Token& verbToken = tokens[0];
+    for (const VerbSyntax& syntax : kVerbs) {
+        if (!isWord(verbToken, syntax.word)) continue;
+        ScriptLine line;
+        line.verb = syntax.verb;
+        if (!readArguments({tokens.begin() + 1, tokens.end()}, line))
+            throw ScriptError("書式が違います（正しくは " + std::string(syntax.usage) + "）");
+        return line;
+    }
+    throw ScriptError("不明なコマンドです: " + verbToken.text);
+}
+
+std::optional<Date> parseIsoDate(std::string_view text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+    auto number = [&](std::size_t from, std::size_t length) -> std::optional<int> {
+        int value = 0;
+        for (std::size_t i = from; i < from + length; ++i) {
+            if (text[i] < '0' || text[i] > '9') return std::nullopt;
+            value = value * 10 + (text[i] - '0');
+        }
+        return value;
+    };
+    auto year = number(0, 4), month = number(5, 2), day = number(8, 2);
+    if (!year || !month || !day || *year < 1 || *month < 1 || *month > 12 || *day < 1)
+        return std::nullopt;
+    bool leap = (*year % 4 == 0 && *year % 100 != 0) || *year % 400 == 0;
+    constexpr std::array<int, 12> kMonthDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    int monthDays = kMonthDays[*month - 1] + (*month == 2 && leap ? 1 : 0);  // 28..31
+    if (*day > monthDays) return std::nullopt;
+    return Date{*year, *month, *day};
+}
+
+}  // namespace bio::script
