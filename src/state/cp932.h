@@ -14,14 +14,15 @@ public:
     Cp932(const Cp932&) = delete;
     Cp932& operator=(const Cp932&) = delete;
 
-    // UTF-8 to code page 932; a character the code page lacks becomes '?'.
+    // UTF-8 to code page 932; each character the code page lacks becomes one '?'.
     std::string encode(std::string_view utf8) const;
-    // Code page 932 to UTF-8; a byte that starts no valid character becomes U+FFFD.
+    // Code page 932 to UTF-8; bytes that form no character become U+FFFD (an
+    // unassigned double-byte code once, a stray or trailing lead byte alone).
     std::string decode(std::string_view bytes) const;
     // Bytes the text takes in code page 932.
     std::size_t width(std::string_view utf8) const;
     // Exactly `width` bytes: the encoded text, cut without splitting a double-byte
-    // character, padded with blanks.
+    // character (one that does not fit is left out), padded with blanks (0x20).
     std::string encodeField(std::string_view utf8, std::size_t width) const;
 
 private:
