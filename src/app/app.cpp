@@ -1,9 +1,9 @@
 #include "app/app.h"
 
+#include "biorhythm/biorhythm.h"
 #include "compat/compat.h"
 #include "register/register.h"
 #include "shell/navigation.h"
-#include "shell/today.h"
 
 namespace bio {
 
@@ -12,9 +12,7 @@ std::unique_ptr<Program> makeProgram(Services services, std::filesystem::path da
     installNavigation(*program);
     installRegister(*program);
     installCompat(*program);
-    program->setLoadAction(ScreenId::baio, [](Program& p) {
-        fillTodayDate(p, p.screen(ScreenId::baio), "Text4", "Text5", "Text6");
-    });
+    installBiorhythm(*program);
     return program;
 }
 

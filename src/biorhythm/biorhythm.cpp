@@ -1,0 +1,16 @@
+#include "biorhythm/biorhythm.h"
+
+#include "shell/program.h"
+
+namespace bio {
+
+void installBiorhythm(Program& p) {
+    p.setLoadAction(ScreenId::baio, loadBaio);
+    p.setCommand(ScreenId::baio, "Command1", startReading);
+    p.setCommand(ScreenId::baio, "Command4", takeRegisterPerson);
+    p.setCommand(ScreenId::sindan, "messeji", messeji);
+    p.setCommand(ScreenId::sindan, "gurafu", gurafu);
+    p.setCommand(ScreenId::sindan, "ryouinsatu", ryouinsatu);
+}
+
+}  // namespace bio

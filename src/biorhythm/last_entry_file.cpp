@@ -1,0 +1,128 @@
+#include "biorhythm/last_entry_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <fstream>
+#include <sstream>
+
+#include "register/warnings.h"
+#include "shell/program.h"
+
+namespace bio {
+
+namespace {
+
+constexpr char kQuote = '"';
+
+std::string quoteField(std::string_view field) {
+    std::string quoted(1, kQuote);
+    for (char c : field) {
+        if (c == kQuote) quoted += kQuote;
+        quoted += c;
+    }
+    quoted += kQuote;
+    return quoted;
+}
+
+void skipBlanks(std::string_view text, std::size_t& at) {
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
+}
+
+// The quoted field starting at `at`, which ends just past its closing quote.
+std::optional<std::string> readQuotedField(std::string_view text, std::size_t& at) {
+    if (at >= text.size() || text[at] != kQuote) return std::nullopt;
+    std::string field;
+    for (++at; at < text.size(); ++at) {
+        if (text[at] != kQuote) {
+            field += text[at];
+        } else if (at + 1 < text.size() && text[at + 1] == kQuote) {
+            field += kQuote;
+            ++at;
+        } else {
+            ++at;
+            return field;
+        }
+    }
+    return std::nullopt;  // no closing quote
+}
+
+bool writeAll(int fd, const std::string& bytes) {
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Writes a temporary file beside `target` and renames it over `target`, so a
+// failure leaves the old file whole. Returns errno on failure, 0 on success.
+int replaceFile(const std::filesystem::path& target, const std::string& bytes) {
+    std::filesystem::path temporary = target;
+    temporary += "." + std::to_string(::getpid()) + ".tmp";
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return errno;
+    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    int error = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) ::unlink(temporary.c_str());
+    return error;
+}
+
+}  // namespace
+
+std::string formatLastEntryLine(const LastEntry& entry) {
+    std::string line;
+    for (std::size_t i = 0; i < entry.size(); ++i) {
+        if (i > 0) line += ',';
+        line += quoteField(entry[i]);
+    }
+    return line + "\r\n";
+}
+
+std::optional<LastEntry> parseLastEntry(std::string_view text) {
+    LastEntry entry;
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < entry.size(); ++i) {
+        skipBlanks(text, at);
+        if (i > 0) {
+            if (at >= text.size() || text[at] != ',') return std::nullopt;
+            ++at;
+            skipBlanks(text, at);
+        }
+        std::optional<std::string> field = readQuotedField(text, at);
+        if (!field) return std::nullopt;
+        entry[i] = std::move(*field);
+    }
+    return entry;
+}
+
+std::optional<LastEntry> readLastEntry(Program& p) {
+    std::ifstream in(p.dataDir() / kLastEntryFileName, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return parseLastEntry(p.cp932().decode(bytes.str()));
+}
+
+void writeLastEntry(Program& p, const LastEntry& entry) {
+    std::string bytes = p.cp932().encode(formatLastEntryLine(entry));
+    if (int error = replaceFile(p.dataDir() / kLastEntryFileName, bytes)) {
+        warn(p, fileFailureText(kLastEntryFileName, FileStep::Write, error));
+    }
+}
+
+}  // namespace bio

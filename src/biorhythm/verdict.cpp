@@ -1,0 +1,90 @@
+#include "biorhythm/verdict.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace bio {
+
+namespace {
+
+struct RhythmTable {
+    std::string_view heading;
+    std::vector<double> cautionDays;
+    // Open intervals (low, high) of the good and the low class.
+    double goodFrom, goodTo;
+    double lowFrom, lowTo;
+    std::array<std::string_view, 3> texts;  // by Verdict
+};
+
+const RhythmTable& table(Rhythm rhythm) {
+    static const std::array<RhythmTable, 3> tables{{
+        {"心の調子は，",
+         {1, 2, 13, 14, 15, 27, 28},
+         2, 13,
+         15, 27,
+         {"要注意日です！失言とか交通事故に注意すること。追い越しには気をつけてください。",
+          "好調です！　気力旺盛，感も冴えています。",
+          "低調です！　対人関係に注意しましょう。"}},
+        {"頭脳の調子は，",
+         {1, 2, 16, 17, 32, 33},
+         2, 16,
+         17, 32,
+         {"要注意日です！不注意なミス，忘れ物，ポカに注意すること",
+          "好調です！　頭の回転良し，重要な仕事の判断ＯＫ，難問などに挑戦するのも良いでしょう。",
+          "低調です！復習や記憶することに重きをおいた勉強をすると良いでしょう。また，頭の休養が必要です。"}},
+        {"身体の調子は，",
+         {1, 2, 11, 12, 22, 23},
+         2, 11,
+         12, 22,
+         {"要注意日です！風邪や持病に注意すること",
+          "好調です！　体力スタミナすべてＯＫです。",
+          "低調です！スタミナ欠乏，過激な仕事，運動を避けてください"}},
+    }};
+    return tables[static_cast<std::size_t>(rhythm)];
+}
+
+}  // namespace
+
+std::optional<Verdict> classify(Rhythm rhythm, double cycleDay) {
+    const RhythmTable& t = table(rhythm);
+    // Compared as numbers, unrounded: a fractional day between two classes gets none.
+    if (std::find(t.cautionDays.begin(), t.cautionDays.end(), cycleDay) != t.cautionDays.end()) {
+        return Verdict::Caution;
+    }
+    if (t.goodFrom < cycleDay && cycleDay < t.goodTo) return Verdict::Good;
+    if (t.lowFrom < cycleDay && cycleDay < t.lowTo) return Verdict::Low;
+    return std::nullopt;
+}
+
+std::string_view verdictText(Rhythm rhythm, Verdict verdict) {
+    return table(rhythm).texts[static_cast<std::size_t>(verdict)];
+}
+
+std::optional<std::string_view> verdictMessage(Rhythm rhythm, double cycleDay) {
+    std::optional<Verdict> verdict = classify(rhythm, cycleDay);
+    if (!verdict) return std::nullopt;
+    return verdictText(rhythm, *verdict);
+}
+
+std::string_view rhythmHeading(Rhythm rhythm) { return table(rhythm).heading; }
+
+std::vector<std::string> rhythmLines(Rhythm rhythm, double cycleDay) {
+    std::vector<std::string> lines{std::string(rhythmHeading(rhythm))};
+    if (std::optional<std::string_view> message = verdictMessage(rhythm, cycleDay)) {
+        lines.emplace_back(*message);
+    }
+    return lines;
+}
+
+std::vector<std::string> verdictLines(const CycleDays& days) {
+    std::vector<std::string> lines;
+    for (auto [rhythm, day] : {std::pair{Rhythm::Emotion, days.emotion},
+                               std::pair{Rhythm::Intellect, days.intellect},
+                               std::pair{Rhythm::Body, days.body}}) {
+        for (std::string& line : rhythmLines(rhythm, day)) lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+}  // namespace bio
