@@ -1,0 +1,22 @@
+#include "ui/qt/desktop_program.h"
+
+#include "app/app.h"
+
+namespace bio {
+
+DesktopProgram::DesktopProgram(std::filesystem::path dataDir, Clock& clock)
+    : dialogs_(printer_),
+      program_(makeProgram(Services{dialogs_, printer_, clock}, std::move(dataDir))),
+      view_(*program_) {
+    dialogs_.setBeforeOpening([this] {
+        view_.sync();
+        return view_.dialogParent();
+    });
+}
+
+void DesktopProgram::start() {
+    program_->start();
+    view_.sync();
+}
+
+}  // namespace bio

@@ -1,0 +1,34 @@
+#pragma once
+// The whole desktop program: the model with Qt dialogs and printer, and the
+// view that mirrors it. main(), the tests and the screenshots build this.
+
+#include <filesystem>
+#include <memory>
+
+#include "shell/program.h"
+#include "ui/qt/program_view.h"
+#include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_printer.h"
+
+namespace bio {
+
+class DesktopProgram {
+  public:
+    // Needs the QApplication to exist.
+    DesktopProgram(std::filesystem::path dataDir, Clock& clock);
+
+    // baio created and shown, on the model and on screen.
+    void start();
+
+    Program& program() { return *program_; }
+    ProgramView& view() { return view_; }
+    QtPrinter& printer() { return printer_; }
+
+  private:
+    QtPrinter printer_;
+    QtDialogs dialogs_;
+    std::unique_ptr<Program> program_;
+    ProgramView view_;
+};
+
+}  // namespace bio

@@ -1,0 +1,82 @@
+#include "ui/qt/program_view.h"
+
+#include "shell/catalogue.h"
+
+namespace bio {
+
+namespace {
+
+std::size_t slot(ScreenId id) { return static_cast<std::size_t>(id); }
+
+}  // namespace
+
+ProgramView::ProgramView(Program& program) : program_(program) {}
+
+ProgramView::~ProgramView() = default;
+
+WindowInput ProgramView::inputOf(ScreenId id) {
+    WindowInput input;
+    input.typed = [this, id](const std::string& key, const std::string& text) {
+        perform([&] { program_.screen(id).setText(key, text); });
+    };
+    input.selected = [this, id](const std::string& key) {
+        perform([&] { program_.screen(id).select(key); });
+    };
+    input.clicked = [this, id](const std::string& key) {
+        perform([&] { program_.click(id, key); });
+    };
+    input.enter = [this, id] { perform([&] { program_.enter(id); }); };
+    input.closeBox = [this, id] { perform([&] { program_.closeBox(id); }); };
+    return input;
+}
+
+void ProgramView::perform(const std::function<void()>& action) {
+    // Input that reaches a window while a command still runs (behind its modal
+    // dialog) would interleave two commands; the model runs one at a time.
+    if (acting_ || program_.ended()) return;
+    acting_ = true;
+    action();
+    acting_ = false;
+    sync();
+}
+
+void ProgramView::sync() {
+    for (ScreenId id : kAllScreens) {
+        if (!program_.created(id)) continue;
+        auto& window = windows_[slot(id)];
+        if (!window) window = std::make_unique<ScreenWindow>(screenSpec(id), inputOf(id));
+        window->mirror(program_.screen(id));
+    }
+    if (program_.ended()) {
+        for (auto& window : windows_)
+            if (window) window->hide();
+        if (!endReported_) {
+            endReported_ = true;
+            if (onEnded_) onEnded_();
+        }
+        return;
+    }
+    // Show before hiding, so that the desktop never sees the program without a window.
+    for (ScreenId id : kAllScreens) {
+        ScreenWindow* window = windows_[slot(id)].get();
+        if (window && program_.visible(id) && !window->isVisible()) {
+            window->open();
+            front_ = window;
+        }
+    }
+    for (ScreenId id : kAllScreens) {
+        ScreenWindow* window = windows_[slot(id)].get();
+        if (window && !program_.visible(id) && window->isVisible()) window->hide();
+    }
+}
+
+ScreenWindow* ProgramView::window(ScreenId id) const { return windows_[slot(id)].get(); }
+
+QWidget* ProgramView::dialogParent() const {
+    if (front_ && front_->isVisible()) return front_;
+    for (const auto& window : windows_)
+        if (window && window->isVisible()) return window.get();
+    return nullptr;
+}
+
+}  // namespace bio

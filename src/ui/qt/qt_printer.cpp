@@ -1,0 +1,132 @@
+#include "ui/qt/qt_printer.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinterInfo>
+
+#include "shell/catalogue.h"
+#include "ui/qt/canvas_painter.h"
+#include "ui/qt/japanese_fonts.h"
+#include "ui/qt/twips.h"
+
+namespace bio {
+
+namespace {
+
+// Pen widths are given in screen pixels, a 96th of an inch.
+constexpr double kScreenPixelsPerInch = 96.0;
+
+// The font the picture box draws its texts in on screen.
+QFont pictureFont(const PictureSource& picture) {
+    if (auto id = screenFromName(picture.screen)) {
+        const ScreenSpec& spec = screenSpec(*id);
+        for (const ControlSpec& control : spec.controls)
+            if (controlKey(control.name, control.index) == picture.control)
+                return qtFont(control.font.value_or(spec.font));
+        return qtFont(spec.font);
+    }
+    return qtFont(Font{});
+}
+
+}  // namespace
+
+QtPrinter::QtPrinter()
+    : printer_(QPrinter::HighResolution), font_(qtFont(Font{"ＭＳ 明朝", 12, false})) {}
+
+QtPrinter::~QtPrinter() {
+    if (painter_) painter_->end();
+}
+
+void QtPrinter::prepareDialog() {
+    if (!QPrinterInfo::availablePrinters().isEmpty() || !printer_.outputFileName().isEmpty())
+        return;
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+    printer_.setOutputFileName(QDir::home().filePath(QStringLiteral("バイオリズム診断.pdf")));
+}
+
+void QtPrinter::dialogAccepted() {
+    chosenFile_ = printer_.outputFileName();
+    documentsSinceDialog_ = 0;
+}
+
+void QtPrinter::setFont(const std::string& family, double points) {
+    font_ = qtFont(Font{family, points, false});
+}
+
+double QtPrinter::pixelsPerTwip() const { return printer_.resolution() / kTwipsPerInch; }
+
+QString QtPrinter::outputNameForNextJob() const {
+    if (documentsSinceDialog_ == 0) return chosenFile_;
+    // One dialog may cover several documents: each later one gets a file of
+    // its own next to the first instead of overwriting it.
+    const QFileInfo chosen(chosenFile_);
+    const QString suffix = chosen.suffix().isEmpty() ? QString() : "." + chosen.suffix();
+    for (int number = documentsSinceDialog_ + 1;; ++number) {
+        QString candidate = chosen.dir().filePath(
+            QStringLiteral("%1-%2%3").arg(chosen.completeBaseName()).arg(number).arg(suffix));
+        if (!QFileInfo::exists(candidate)) return candidate;
+    }
+}
+
+std::string QtPrinter::destination() const {
+    if (!chosenFile_.isEmpty()) return "出力先「" + printer_.outputFileName().toStdString() + "」";
+    if (printer_.printerName().isEmpty()) return "プリンター";
+    return "プリンター「" + printer_.printerName().toStdString() + "」";
+}
+
+bool QtPrinter::ensureJob() {
+    if (painter_) return true;
+    if (failure_) return false;
+    if (!chosenFile_.isEmpty()) printer_.setOutputFileName(outputNameForNextJob());
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(&printer_)) {
+        painter_.reset();
+        failure_ = destination() + "に印刷を始められません。";
+        return false;
+    }
+    nextLineTop_ = 0;
+    return true;
+}
+
+void QtPrinter::printLine(const std::string& text) {
+    if (!ensureJob()) return;
+    const QFontMetricsF metrics(font_, &printer_);
+    const double pageHeight = printer_.pageLayout().paintRectPixels(printer_.resolution()).height();
+    if (nextLineTop_ > 0 && nextLineTop_ + metrics.height() > pageHeight) {
+        printer_.newPage();
+        nextLineTop_ = 0;
+    }
+    painter_->setFont(font_);
+    painter_->setPen(Qt::black);
+    painter_->drawText(QPointF(0, nextLineTop_ + metrics.ascent()), QString::fromStdString(text));
+    nextLineTop_ += metrics.lineSpacing();
+}
+
+void QtPrinter::printPicture(const PictureSource& picture, double x, double y) {
+    if (!ensureJob()) return;
+    const double scale = pixelsPerTwip();
+    const CanvasTarget target{
+        QRectF(x * scale, y * scale, picture.widthTwips * scale, picture.heightTwips * scale),
+        {0, 0, static_cast<double>(picture.widthTwips), static_cast<double>(picture.heightTwips)},
+        printer_.resolution() / kScreenPixelsPerInch,
+        pictureFont(picture)};
+    paintCanvas(*painter_, picture.canvas ? picture.canvas->ops() : std::vector<CanvasOp>{},
+                target);
+}
+
+std::optional<std::string> QtPrinter::endDocument() {
+    std::optional<std::string> result = failure_;
+    if (painter_) {
+        if (!painter_->end() || printer_.printerState() == QPrinter::Error)
+            result = destination() + "への印刷が完了しませんでした。";
+        painter_.reset();
+        ++documentsSinceDialog_;
+    }
+    if (!chosenFile_.isEmpty()) printer_.setOutputFileName(chosenFile_);
+    failure_.reset();
+    return result;
+}
+
+}  // namespace bio

@@ -1,0 +1,277 @@
+#include "ui/qt/screen_window.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <map>
+
+#include "ui/qt/japanese_fonts.h"
+#include "ui/qt/picture_widget.h"
+#include "ui/qt/twips.h"
+
+namespace bio {
+
+struct ScreenWindow::Bound {
+    std::string key;
+    ControlKind kind = ControlKind::Label;
+    QWidget* widget = nullptr;
+    QAction* action = nullptr;
+    std::vector<std::string> items;  // what the list widget shows
+};
+
+namespace {
+
+QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+void mirrorText(QLineEdit* edit, const QString& text) {
+    if (edit->text() == text) return;
+    const QSignalBlocker quiet(edit);
+    edit->setText(text);
+}
+
+void mirrorCaption(QAbstractButton* button, const QString& caption) {
+    if (button->text() != caption) button->setText(caption);
+}
+
+void mirrorSelection(QAbstractButton* button, bool selected) {
+    if (button->isChecked() == selected) return;
+    const QSignalBlocker quiet(button);
+    button->setChecked(selected);
+}
+
+void mirrorItems(QListWidget* list, std::vector<std::string>& shown,
+                 const std::vector<std::string>& items) {
+    if (shown == items) return;
+    list->clear();
+    for (const auto& item : items) list->addItem(qt(item));
+    shown = items;
+}
+
+}  // namespace
+
+ScreenWindow::ScreenWindow(const ScreenSpec& spec, WindowInput input) : input_(std::move(input)) {
+    setWindowTitle(qt(spec.caption));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    const double dpi = logicalDpiX();
+    client_ = new QWidget(this);
+    client_->setFixedSize(twipsToPixels(spec.width, dpi), twipsToPixels(spec.height, dpi));
+    if (spec.background) {
+        QPalette palette = client_->palette();
+        palette.setColor(QPalette::Window,
+                         QColor(spec.background->r, spec.background->g, spec.background->b));
+        client_->setPalette(palette);
+        client_->setAutoFillBackground(true);
+    }
+    layout->addWidget(client_);
+    build(spec);
+    applyTabOrder(spec);
+}
+
+ScreenWindow::~ScreenWindow() = default;
+
+void ScreenWindow::build(const ScreenSpec& spec) {
+    bound_.resize(spec.controls.size());
+    // Frames first, so that the controls they hold find them whatever the
+    // catalogue order; controls inside a frame are placed relative to it.
+    std::map<std::string, QWidget*> frames;
+    auto place = [&](std::size_t i) {
+        const ControlSpec& control = spec.controls[i];
+        QWidget* parent = client_;
+        if (auto frame = frames.find(control.container); frame != frames.end())
+            parent = frame->second;
+        Bound& bound = bound_[i];
+        bound.key = controlKey(control.name, control.index);
+        bound.kind = control.kind;
+        bound.widget = createWidget(control, parent);
+        if (!bound.widget) return;
+        bound.widget->setGeometry(pixelRect(control.rect, logicalDpiX()));
+        bound.widget->setFont(qtFont(control.font.value_or(spec.font)));
+        if (control.kind == ControlKind::Frame) frames[bound.key] = bound.widget;
+    };
+    for (std::size_t i = 0; i < spec.controls.size(); ++i)
+        if (spec.controls[i].kind == ControlKind::Frame) place(i);
+    for (std::size_t i = 0; i < spec.controls.size(); ++i)
+        if (spec.controls[i].kind != ControlKind::Frame) place(i);
+
+    QMenuBar* menuBar = nullptr;
+    for (std::size_t i = 0; i < spec.controls.size(); ++i) {
+        if (spec.controls[i].kind != ControlKind::MenuCommand) continue;
+        if (!menuBar) {
+            menuBar = new QMenuBar(this);
+            this->layout()->setMenuBar(menuBar);
+        }
+        const std::string key = bound_[i].key;
+        bound_[i].action = menuBar->addAction(qt(spec.controls[i].caption));
+        connect(bound_[i].action, &QAction::triggered, this, [this, key] { input_.clicked(key); });
+    }
+
+    if (auto* button = qobject_cast<QPushButton*>(widget(spec.defaultButton)))
+        button->setDefault(true);
+}
+
+QWidget* ScreenWindow::createWidget(const ControlSpec& control, QWidget* parent) {
+    const std::string key = controlKey(control.name, control.index);
+    const QString caption = qt(control.caption);
+    switch (control.kind) {
+        case ControlKind::Label: {
+            auto* label = new QLabel(caption, parent);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setWordWrap(true);
+            return label;
+        }
+        case ControlKind::TextBox: {
+            auto* edit = new QLineEdit(parent);
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, key](const QString& text) { input_.typed(key, text.toStdString()); });
+            return edit;
+        }
+        case ControlKind::CommandButton: {
+            auto* button = new QPushButton(caption, parent);
+            // As on the platform the screens come from, Enter on a focused
+            // button presses that button.
+            button->setAutoDefault(true);
+            connect(button, &QPushButton::clicked, this, [this, key] { input_.clicked(key); });
+            return button;
+        }
+        case ControlKind::OptionButton: {
+            auto* option = new QRadioButton(caption, parent);
+            // The model keeps each frame's group exclusive; the widget only mirrors it.
+            option->setAutoExclusive(false);
+            connect(option, &QRadioButton::clicked, this, [this, key] { input_.selected(key); });
+            return option;
+        }
+        case ControlKind::Frame:
+            return new QGroupBox(caption, parent);
+        case ControlKind::ListBox:
+            return new QListWidget(parent);
+        case ControlKind::PictureBox:
+            return new PictureWidget(parent);
+        case ControlKind::MenuCommand:
+        case ControlKind::PrinterDialog:
+            return nullptr;
+    }
+    return nullptr;
+}
+
+void ScreenWindow::applyTabOrder(const ScreenSpec& spec) {
+    std::vector<QWidget*> chain;
+    for (const auto& key : spec.tabOrder) {
+        if (QWidget* w = widget(key)) {
+            if (chain.empty()) firstFocus_ = key;
+            chain.push_back(w);
+        }
+    }
+    // Controls outside the order take the focus only when clicked.
+    for (const Bound& bound : bound_) {
+        if (!bound.widget || (bound.widget->focusPolicy() & Qt::TabFocus) == 0) continue;
+        if (std::find(chain.begin(), chain.end(), bound.widget) == chain.end())
+            bound.widget->setFocusPolicy(Qt::ClickFocus);
+    }
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void ScreenWindow::mirror(const Screen& screen) {
+    const auto& controls = screen.controls();
+    for (std::size_t i = 0; i < bound_.size() && i < controls.size(); ++i) {
+        Bound& bound = bound_[i];
+        const Control& control = *controls[i];
+        const QString text = qt(control.text());
+        switch (bound.kind) {
+            case ControlKind::Label: {
+                auto* label = static_cast<QLabel*>(bound.widget);
+                if (label->text() != text) label->setText(text);
+                break;
+            }
+            case ControlKind::TextBox:
+                mirrorText(static_cast<QLineEdit*>(bound.widget), text);
+                break;
+            case ControlKind::CommandButton:
+                mirrorCaption(static_cast<QAbstractButton*>(bound.widget), text);
+                break;
+            case ControlKind::OptionButton:
+                mirrorCaption(static_cast<QAbstractButton*>(bound.widget), text);
+                mirrorSelection(static_cast<QAbstractButton*>(bound.widget), control.selected());
+                break;
+            case ControlKind::Frame: {
+                auto* frame = static_cast<QGroupBox*>(bound.widget);
+                if (frame->title() != text) frame->setTitle(text);
+                break;
+            }
+            case ControlKind::ListBox:
+                mirrorItems(static_cast<QListWidget*>(bound.widget), bound.items, control.items());
+                break;
+            case ControlKind::PictureBox:
+                static_cast<PictureWidget*>(bound.widget)->showDrawing(control.canvas().ops());
+                break;
+            case ControlKind::MenuCommand:
+                if (bound.action->text() != text) bound.action->setText(text);
+                break;
+            case ControlKind::PrinterDialog:
+                break;
+        }
+    }
+}
+
+void ScreenWindow::open() {
+    const bool first = !opened_;
+    opened_ = true;
+    if (first) {
+        adjustSize();
+        if (QScreen* where = screen()) move(where->availableGeometry().center() - rect().center());
+    }
+    show();
+    raise();
+    activateWindow();
+    if (first) {
+        if (QWidget* focus = widget(firstFocus_)) focus->setFocus();
+    }
+}
+
+const ScreenWindow::Bound* ScreenWindow::find(const std::string& key) const {
+    for (const Bound& bound : bound_)
+        if (bound.key == key) return &bound;
+    return nullptr;
+}
+
+QWidget* ScreenWindow::widget(const std::string& key) const {
+    const Bound* bound = find(key);
+    return bound ? bound->widget : nullptr;
+}
+
+QAction* ScreenWindow::menuCommand(const std::string& key) const {
+    const Bound* bound = find(key);
+    return bound ? bound->action : nullptr;
+}
+
+void ScreenWindow::keyPressEvent(QKeyEvent* event) {
+    // A top-level widget is no dialog: Qt gives its default button no Enter.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        input_.enter();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* event) {
+    // The model decides what the close box does; the window only reports it.
+    event->ignore();
+    input_.closeBox();
+}
+
+}  // namespace bio

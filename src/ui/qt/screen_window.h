@@ -1,0 +1,62 @@
+#pragma once
+// One screen of the model as a top-level window: widgets placed from the
+// catalogue's twips, written from the model, and the user's input handed back
+// to the model untouched.
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/screen.h"
+
+class QAction;
+
+namespace bio {
+
+// What the user did in a window.
+struct WindowInput {
+    std::function<void(const std::string& key, const std::string& text)> typed;
+    std::function<void(const std::string& key)> selected;
+    std::function<void(const std::string& key)> clicked;
+    std::function<void()> enter;
+    std::function<void()> closeBox;
+};
+
+class ScreenWindow : public QWidget {
+  public:
+    ScreenWindow(const ScreenSpec& spec, WindowInput input);
+    ~ScreenWindow() override;
+
+    // Writes every widget whose value differs from the model, without letting
+    // the write come back as input.
+    void mirror(const Screen& screen);
+    // Shows the window in front; the first time it is centred and the first
+    // control of the tab order takes the focus.
+    void open();
+
+    // The widget of a control; nullptr for menu commands and the printer dialog.
+    QWidget* widget(const std::string& key) const;
+    QAction* menuCommand(const std::string& key) const;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    struct Bound;
+
+    void build(const ScreenSpec& spec);
+    QWidget* createWidget(const ControlSpec& control, QWidget* parent);
+    void applyTabOrder(const ScreenSpec& spec);
+    const Bound* find(const std::string& key) const;
+
+    WindowInput input_;
+    QWidget* client_ = nullptr;
+    std::vector<Bound> bound_;  // catalogue order, like the screen's controls
+    std::string firstFocus_;
+    bool opened_ = false;
+};
+
+}  // namespace bio
