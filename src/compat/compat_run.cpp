@@ -1,0 +1,117 @@
+// The compatibility run: both persons diagnosed one after the other on one
+// result screen, then the lifetime percentage and the verdict for the date.
+
+#include <cmath>
+#include <cstdlib>
+
+#include "calendar/calendar.h"
+#include "compat/aisyou_controls.h"
+#include "compat/compat.h"
+#include "shell/program.h"
+#include "state/numbers.h"
+
+namespace bio {
+
+namespace {
+
+constexpr int kMagenta = 5;  // person 1's curve
+constexpr int kGreen = 2;    // person 2's curve, drawn over person 1's
+constexpr int kEmotionHalfCycle = 14;
+
+// Texts as typed and their numeric values into the state, as the day count reads them.
+void readPersonInputs(DiagnosisState& s, Screen& aisyou, const PersonControls& person) {
+    s.names[s.person] = aisyou.text(person.nameBox);
+    s.erayeartext = aisyou.text(person.birthBoxes[0]);
+    s.bmonthtext = aisyou.text(person.birthBoxes[1]);
+    s.bdaytext = aisyou.text(person.birthBoxes[2]);
+    s.tyeartext = aisyou.text(kTargetDateBoxes[0]);
+    s.tmonthtext = aisyou.text(kTargetDateBoxes[1]);
+    s.tdaytext = aisyou.text(kTargetDateBoxes[2]);
+
+    s.erayear = numericValue(s.erayeartext);
+    s.bmonth = numericValue(s.bmonthtext);
+    s.bday = numericValue(s.bdaytext);
+    s.tyear = numericValue(s.tyeartext);
+    s.tmonth = numericValue(s.tmonthtext);
+    s.tday = numericValue(s.tdaytext);
+    s.m1 = s.bmonth;
+    s.d1 = s.bday;
+    s.y2 = s.tyear;
+    s.m2 = s.tmonth;
+    s.d2 = s.tday;
+}
+
+// runperson1 and runperson2: the report of the target date, then the graph
+// from the 1st of its month.
+void runPerson(Program& p, const PersonControls& person) {
+    DiagnosisState& s = p.state();
+    Screen& aisyou = p.screen(ScreenId::aisyou);
+    s.person = person.person;
+    s.byear = 0;
+    readPersonInputs(s, aisyou, person);
+    s.eraname = selectedEra(aisyou, person.eraOptions);
+    s.byear = westernYear(s.eraname, s.erayear);
+    p.move(ScreenId::aisyou, ScreenId::aisyousin);
+
+    calcdays(p);
+    aisyoutext(p);
+    s.d2 = 1;
+    calcdays(p);
+    aisyougraph(p);
+}
+
+}  // namespace
+
+void runperson1(Program& p) { runPerson(p, kPerson1); }
+
+void runperson2(Program& p) { runPerson(p, kPerson2); }
+
+int compatibilityPercent(int emoday1, int emoday2) {
+    const int distance = std::abs(emoday1 - emoday2);  // 0..27
+    // The outer absolute value folds the cycle: d and 28 - d read the same.
+    const double x = std::abs(100 - (distance * 100) / double(kEmotionHalfCycle));
+    return roundToInt16(x);
+}
+
+std::vector<std::string> compatibilitySummary(const DiagnosisState& s, const std::string& name1,
+                                              const std::string& name2, int percent) {
+    std::string stars;
+    for (int i = 0; i < 56; ++i) stars += "★";
+    const bool samePhase = s.emosign[1] == s.emosign[2];
+    return {
+        "",
+        stars,
+        "一生涯について，二人の相性度は，" + numberText(percent) + "%です。",
+        s.tyeartext + "年" + s.tmonthtext + "月" + s.tdaytext + "日のバイオリズムについて，",
+        name1 + "さんと" + name2 + "さんとの相性は，",
+        samePhase ? "性格が同じであれば，相性は一致する。"
+                  : "性格が同じであれば，相性は一致しない。しかし，相手が燃えているときに，"
+                    "燃えるようにすれば，うまくいくでしょう。",
+        stars,
+    };
+}
+
+void runCompatibility(Program& p) {
+    DiagnosisState& s = p.state();
+    Screen& result = p.screen(ScreenId::aisyousin);
+    result.control("List1").clearItems();
+    result.control("Picture1").canvas().clear();
+
+    Screen& aisyou = p.screen(ScreenId::aisyou);
+    const std::string name1 = aisyou.text(kPerson1.nameBox);
+    s.graphcolor = kMagenta;
+    runperson1(p);
+    // Either answer goes on: the pause only lets the user read person 1 first.
+    p.dialogs().messageBox("次へ", "");
+    const std::string name2 = aisyou.text(kPerson2.nameBox);
+    s.graphcolor = kGreen;
+    runperson2(p);
+
+    const int percent = compatibilityPercent(s.emoday[1], s.emoday[2]);
+    p.show(ScreenId::aisyousin);
+    for (std::string& line : compatibilitySummary(s, name1, name2, percent)) {
+        result.control("List1").addItem(std::move(line));
+    }
+}
+
+}  // namespace bio
