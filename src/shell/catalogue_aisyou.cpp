@@ -28,11 +28,14 @@ void addPersonFrame(std::vector<ControlSpec>& controls, const PersonFrame& perso
     const std::array<int, 4> eraTops{360, 720, 1200, person.heiseiTop};
 
     controls.push_back(frame(person.frame, "氏名-生年月日入力", person.rect));
-    controls.push_back(label(person.nameLabel, "氏名", {person.nameLabelLeft, 360, 495, 255}, person.frame));
+    controls.push_back(
+        label(person.nameLabel, "氏名", {person.nameLabelLeft, 360, 495, 255}, person.frame));
     // The name box follows its label at the same distance in both frames.
-    controls.push_back(textBox(person.nameBox, {person.nameLabelLeft + 600, 360, 2655, 375}, person.frame));
+    controls.push_back(
+        textBox(person.nameBox, {person.nameLabelLeft + 600, 360, 2655, 375}, person.frame));
     for (std::size_t i = 0; i < eras.size(); ++i)
-        controls.push_back(option(person.eraOptions[i], eras[i], {240, eraTops[i], 855, 375}, person.frame));
+        controls.push_back(
+            option(person.eraOptions[i], eras[i], {240, eraTops[i], 855, 375}, person.frame));
     addDateBoxes(controls, person.frame, person.dateBoxes);
 }
 
@@ -48,8 +51,8 @@ ScreenSpec aisyouSpec() {
     spec.height = 8595;
     auto& controls = spec.controls;
 
-    controls.push_back(
-        withFont(label("Label7", "相 性 診 断", {480, 240, 2415, 495}), {"ＭＳ ゴシック", 14, true}));
+    controls.push_back(withFont(label("Label7", "相 性 診 断", {480, 240, 2415, 495}),
+                                {"ＭＳ ゴシック", 14, true}));
     addPersonFrame(controls, {.frame = "Frame1",
                               .rect = {1200, 840, 6615, 2295},
                               .nameLabel = "Label4",
@@ -94,10 +97,10 @@ ScreenSpec aisyouSpec() {
 
     spec.defaultButton = "Command1";
     // As designed: "登録" holds the focus when the screen opens.
-    spec.tabOrder = {"Command2", "Text7",   "Text1",   "Text2",   "Text3",   "Text8",   "Text11",
+    spec.tabOrder = {"Command2", "Text7",   "Text1",    "Text2",    "Text3",   "Text8",   "Text11",
                      "Text10",   "Text9",   "Command3", "Command1", "Text6",   "Text5",   "Text4",
-                     "Option4",  "Option3", "Option2", "Option1", "Option5", "Option6", "Option7",
-                     "Option8",  "Text12",  "Text13",  "Command4", "Command5"};
+                     "Option4",  "Option3", "Option2",  "Option1",  "Option5", "Option6", "Option7",
+                     "Option8",  "Text12",  "Text13",   "Command4", "Command5"};
     return spec;
 }
 

@@ -54,8 +54,8 @@ ScreenSpec baioSpec() {
     controls.push_back(button("Command2", "メニューへ", {5640, 360, 1335, 495}));
 
     spec.defaultButton = "Command1";
-    spec.tabOrder = {"Text7", "Option1", "Option2", "Option3",  "Option4",  "Text1",
-                     "Text2", "Text3",   "Text12",  "Text9",    "Text8",    "Text4",
+    spec.tabOrder = {"Text7", "Option1", "Option2",  "Option3",  "Option4", "Text1",
+                     "Text2", "Text3",   "Text12",   "Text9",    "Text8",   "Text4",
                      "Text5", "Text6",   "Command1", "Command4", "Command2"};
     return spec;
 }

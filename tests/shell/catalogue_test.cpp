@@ -166,9 +166,12 @@ TEST(Catalogue, UnitLabelsStandBehindTheirBoxes) {
         std::vector<std::string> captions;
     };
     const Unit units[] = {
-        {S::baio, "Frame1", {"年", "月", "日"}},     {S::baio, "Frame2", {"年", "月", "日"}},
-        {S::baio, "Frame5", {"歳です。"}},           {S::baio, "Frame4", {"西暦", "年です。"}},
-        {S::aisyou, "Frame1", {"氏名", "年", "月", "日"}}, {S::aisyou, "Frame5", {"氏名", "年", "月", "日"}},
+        {S::baio, "Frame1", {"年", "月", "日"}},
+        {S::baio, "Frame2", {"年", "月", "日"}},
+        {S::baio, "Frame5", {"歳です。"}},
+        {S::baio, "Frame4", {"西暦", "年です。"}},
+        {S::aisyou, "Frame1", {"氏名", "年", "月", "日"}},
+        {S::aisyou, "Frame5", {"氏名", "年", "月", "日"}},
         {S::aisyou, "Frame2", {"年", "月", "日"}},
     };
     for (const Unit& u : units) {
@@ -263,10 +266,10 @@ TEST(Catalogue, TabOrderHoldsEachFocusableControlOnce) {
 
 TEST(Catalogue, AisyouTabOrderStartsOnRegisterButton) {
     const std::vector<std::string> expected{
-        "Command2", "Text7",   "Text1",   "Text2",    "Text3",    "Text8",   "Text11",
+        "Command2", "Text7",   "Text1",    "Text2",    "Text3",    "Text8",   "Text11",
         "Text10",   "Text9",   "Command3", "Command1", "Text6",    "Text5",   "Text4",
-        "Option4",  "Option3", "Option2", "Option1",  "Option5",  "Option6", "Option7",
-        "Option8",  "Text12",  "Text13",  "Command4", "Command5",
+        "Option4",  "Option3", "Option2",  "Option1",  "Option5",  "Option6", "Option7",
+        "Option8",  "Text12",  "Text13",   "Command4", "Command5",
     };
     EXPECT_EQ(screenSpec(S::aisyou).tabOrder, expected);
 }
