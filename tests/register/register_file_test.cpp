@@ -1,0 +1,280 @@
+#include "register/register_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "register/record_layout.h"
+#include "register/register_fixture.h"
+#include "register/warnings.h"
+
+namespace bio {
+namespace {
+
+using testing::readBytes;
+using testing::RegisterTest;
+using testing::writeBytes;
+
+const RegisterRecord kHanako{"1", "山田花子", "昭和", "38", "5", "10"};
+
+// Visits the register and returns the record numbers handed over.
+std::vector<int> scannedNumbers(Program& p, int limit = kMaxScanRecords) {
+    std::vector<int> visited;
+    scanRegister(p, [&](int k, const RegisterRecord&) { visited.push_back(k); }, limit);
+    return visited;
+}
+
+class RegisterFileTest : public RegisterTest {};
+
+TEST_F(RegisterFileTest, AMissingRegisterIsCreatedEmptyAndScansToTwo) {
+    ASSERT_FALSE(std::filesystem::exists(registerPath()));
+    EXPECT_TRUE(scannedNumbers(p()).empty());
+    EXPECT_EQ(p().state().recno, 2);
+    EXPECT_TRUE(std::filesystem::exists(registerPath()));
+    EXPECT_EQ(std::filesystem::file_size(registerPath()), 0u);
+    EXPECT_EQ(recordCount(p()), 0);
+}
+
+TEST_F(RegisterFileTest, AScanVisitsEveryRecordInOrderAndEndsAtCountPlusTwo) {
+    for (int count : {1, 3, 10, 500}) {
+        seedRegister(count);
+        std::vector<int> expected;
+        for (int k = 1; k <= count; ++k) expected.push_back(k);
+        EXPECT_EQ(scannedNumbers(p()), expected);
+        EXPECT_EQ(p().state().recno, count + 2) << count << " records";
+    }
+    EXPECT_EQ(std::filesystem::file_size(registerPath()), 500u * 42);
+}
+
+TEST_F(RegisterFileTest, AScanHandsOverTheFieldsAsStored) {
+    seedRegister(3);
+    std::vector<RegisterRecord> records;
+    scanRegister(p(), [&](int, const RegisterRecord& record) { records.push_back(record); });
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[2], (RegisterRecord{"3    ", seedName(3) + std::string(10, ' '), "昭和 ",
+                                          "4   ", "4   ", "4   "}));
+}
+
+TEST_F(RegisterFileTest, ReadingBeyondTheEndGivesEmptyFields) {
+    seedRegister(3);
+    ASSERT_TRUE(openRegister(p()));
+    EXPECT_EQ(readRecord(p(), 4), RegisterRecord{});
+    EXPECT_EQ(readRecord(p(), 7), RegisterRecord{});
+    EXPECT_EQ(readRecord(p(), 32767), RegisterRecord{});
+    EXPECT_EQ(readRecord(p(), 2)->name, seedName(2) + std::string(10, ' '));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(RegisterFileTest, WritingPastTheEndFillsTheGapWithZeroBytes) {
+    seedRegister(3);
+    const std::string before = registerBytes();
+    ASSERT_TRUE(openRegister(p()));
+    ASSERT_TRUE(writeRecord(p(), 5, kHanako));
+
+    const std::string after = registerBytes();
+    ASSERT_EQ(after.size(), 210u);
+    EXPECT_EQ(after.substr(0, 126), before);
+    EXPECT_EQ(after.substr(126, 42), std::string(42, '\0'));
+    EXPECT_EQ(after.substr(168), encodeRecord(p().cp932(), kHanako));
+    EXPECT_EQ(readRecord(p(), 4), RegisterRecord{});
+    EXPECT_EQ(recordCount(p()), 5);
+    EXPECT_EQ(scannedNumbers(p()), (std::vector<int>{1, 2, 3, 4, 5}));
+}
+
+TEST_F(RegisterFileTest, WritingOverARecordReplacesItWhole) {
+    seedRegister(3);
+    const std::string before = registerBytes();
+    ASSERT_TRUE(openRegister(p()));
+    ASSERT_TRUE(writeRecord(p(), 2, RegisterRecord{"2", "林", "", "", "", ""}));
+    const std::string after = registerBytes();
+    ASSERT_EQ(after.size(), 126u);
+    EXPECT_EQ(after.substr(0, 42), before.substr(0, 42));
+    EXPECT_EQ(after.substr(42, 42), "2    \x97\xD1" + std::string(35, ' '));
+    EXPECT_EQ(after.substr(84), before.substr(84));
+}
+
+TEST_F(RegisterFileTest, APartialRecordAtTheEndIsNotCountedAndStaysUntouched) {
+    seedRegister(3);
+    writeBytes(registerPath(), registerBytes() + "partial");
+    const std::string before = registerBytes();
+
+    EXPECT_EQ(scannedNumbers(p()), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(p().state().recno, 5);
+    EXPECT_EQ(recordCount(p()), 3);
+    EXPECT_EQ(readRecord(p(), 4), RegisterRecord{});
+    EXPECT_EQ(registerBytes(), before);
+}
+
+TEST_F(RegisterFileTest, OpeningClosesTheOtherOpenFile) {
+    struct OtherFile : OpenDataFile {
+        explicit OtherFile(bool& closed) : closed(closed) {}
+        ~OtherFile() override { closed = true; }
+        bool& closed;
+    };
+    bool closed = false;
+    p().adoptOpenFile(std::make_unique<OtherFile>(closed));
+    ASSERT_TRUE(openRegister(p()));
+    EXPECT_TRUE(closed);
+    EXPECT_NE(p().openFile(), nullptr);
+
+    // With another file open, a read finds its way back to the register.
+    seedRegister(2);
+    closed = false;
+    p().adoptOpenFile(std::make_unique<OtherFile>(closed));
+    EXPECT_EQ(readRecord(p(), 2)->number, "2    ");
+    EXPECT_TRUE(closed);
+}
+
+TEST_F(RegisterFileTest, RecordNumbersOfTypedTexts) {
+    const struct {
+        const char* text;
+        int number;
+    } accepted[] = {
+        {"1", 1},     {"2.5", 2}, {"3.5", 4},     {"1.5", 2},         {"12ab", 12},
+        {" 7 ", 7},   {"３", 3},  {"32767", 32767}, {"32766.5", 32766}, {"&H10", 16},
+    };
+    for (const auto& row : accepted) EXPECT_EQ(recordNumberFromText(p(), row.text), row.number) << row.text;
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    for (const char* text : {"", "abc", "0", "0.5", "-3", "40000", "32767.5", "-0.4"}) {
+        dialogs.messages.clear();
+        EXPECT_EQ(recordNumberFromText(p(), text), std::nullopt) << text;
+        ASSERT_EQ(dialogs.messages.size(), 1u) << text;
+        EXPECT_EQ(dialogs.messages[0].text, "番号は1から32767までの数字で入力してください。");
+        EXPECT_EQ(dialogs.messages[0].title, "誤り警告");
+    }
+}
+
+TEST_F(RegisterFileTest, RefusedWritesLeaveTheFileByteIdentical) {
+    seedRegister(5);
+    const std::string before = registerBytes();
+    ASSERT_TRUE(openRegister(p()));
+    for (int k : {0, -3, 32768, 40000}) {
+        dialogs.messages.clear();
+        EXPECT_FALSE(writeRecord(p(), k, kHanako)) << k;
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].text, "番号は1から32767までの数字で入力してください。");
+    }
+    for (int k : {501, 502, 32767}) {
+        dialogs.messages.clear();
+        EXPECT_FALSE(writeRecord(p(), k, kHanako)) << k;
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].text, "登録できるのは500件までです。");
+        EXPECT_EQ(dialogs.messages[0].title, "誤り警告");
+    }
+    EXPECT_EQ(registerBytes(), before);
+}
+
+TEST_F(RegisterFileTest, TheRegisterHoldsFiveHundredRecords) {
+    seedRegister(3);
+    ASSERT_TRUE(openRegister(p()));
+    EXPECT_TRUE(writeRecord(p(), 500, kHanako));
+    EXPECT_EQ(recordCount(p()), 500);
+    EXPECT_FALSE(writeRecord(p(), 501, kHanako));
+    EXPECT_TRUE(writeRecord(p(), 500, kHanako));
+    EXPECT_EQ(std::filesystem::file_size(registerPath()), 500u * 42);
+
+    // A longer register made elsewhere can still be corrected, not extended.
+    seedRegister(600);
+    ASSERT_TRUE(openRegister(p()));
+    EXPECT_TRUE(writeRecord(p(), 550, kHanako));
+    EXPECT_FALSE(writeRecord(p(), 601, kHanako));
+    EXPECT_EQ(std::filesystem::file_size(registerPath()), 600u * 42);
+}
+
+TEST_F(RegisterFileTest, AScanOfARegisterLongerThanItsLimitIsRefusedBeforeVisiting) {
+    seedRegister(501);
+    const std::string before = registerBytes();
+    p().state().recno = 9;
+    EXPECT_TRUE(scannedNumbers(p(), kMaxRecords).empty());
+    EXPECT_EQ(p().state().recno, 9);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "ファイル kojinfl2.txt の記録が500件を超えているため、読み込めません。");
+    EXPECT_EQ(dialogs.messages[0].title, "誤り警告");
+    EXPECT_EQ(registerBytes(), before);
+}
+
+TEST_F(RegisterFileTest, ARegisterTooLongForTheCounterIsRefused) {
+    // 32766 records would push the scan's 16-bit counter past 32767.
+    writeBytes(registerPath(), std::string(32766u * 42, ' '));
+    p().state().recno = 9;
+    EXPECT_TRUE(scannedNumbers(p()).empty());
+    EXPECT_EQ(p().state().recno, 9);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "ファイル kojinfl2.txt の記録が32765件を超えているため、読み込めません。");
+
+    writeBytes(registerPath(), std::string(32765u * 42, ' '));
+    EXPECT_EQ(scannedNumbers(p()).size(), 32765u);
+    EXPECT_EQ(p().state().recno, 32767);
+}
+
+TEST_F(RegisterFileTest, AFolderInTheWayIsReportedByName) {
+    std::filesystem::create_directory(registerPath());
+    EXPECT_FALSE(openRegister(p()));
+    EXPECT_FALSE(scanRegister(p(), [](int, const RegisterRecord&) {}));
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    for (const auto& message : dialogs.messages) {
+        EXPECT_EQ(message.text, "ファイル kojinfl2.txt を開けません：同じ名前のフォルダーがあります。");
+        EXPECT_EQ(message.title, "誤り警告");
+    }
+    EXPECT_EQ(p().openFile(), nullptr);
+}
+
+TEST_F(RegisterFileTest, AMissingDirectoryIsReported) {
+    std::filesystem::remove(dir.path());
+    EXPECT_FALSE(openRegister(p()));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "ファイル kojinfl2.txt を作成できません：フォルダーが見つかりません。");
+}
+
+TEST_F(RegisterFileTest, AFailedWriteIsReportedNotTakenForSuccess) {
+    // A register on a full disk: /dev/full accepts the open and refuses every write.
+    std::filesystem::create_symlink("/dev/full", registerPath());
+    ASSERT_TRUE(openRegister(p()));
+    EXPECT_FALSE(writeRecord(p(), 1, kHanako));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "ファイル kojinfl2.txt に書き込めません：ディスクに空きがありません。");
+    EXPECT_EQ(dialogs.messages[0].title, "誤り警告");
+}
+
+// Permissions do not stop the superuser, so these run only for an ordinary user.
+TEST_F(RegisterFileTest, AFileWithoutPermissionIsReported) {
+    if (::geteuid() == 0) GTEST_SKIP() << "the superuser ignores file permissions";
+    seedRegister(2);
+    const std::string before = registerBytes();
+    std::filesystem::permissions(registerPath(), std::filesystem::perms::owner_read);
+    EXPECT_FALSE(openRegister(p()));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "ファイル kojinfl2.txt を開けません：許可がありません。");
+    EXPECT_EQ(registerBytes(), before);
+}
+
+TEST_F(RegisterFileTest, AReadOnlyDirectoryIsReported) {
+    if (::geteuid() == 0) GTEST_SKIP() << "the superuser ignores file permissions";
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::owner_exec);
+    EXPECT_FALSE(openRegister(p()));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "ファイル kojinfl2.txt を作成できません：許可がありません。");
+    EXPECT_FALSE(std::filesystem::exists(registerPath()));
+}
+
+TEST(FileFailureText, NamesTheFileTheStepAndTheReason) {
+    EXPECT_EQ(fileFailureText("kojinfl2.txt", FileStep::Read, EIO),
+              "ファイル kojinfl2.txt を読めません：装置の読み書きに失敗しました。");
+    EXPECT_EQ(fileFailureText("kojinfl2.txt", FileStep::Write, EROFS),
+              "ファイル kojinfl2.txt に書き込めません：読み取り専用の場所にあります。");
+    // An error without a text of its own still says which one it was.
+    EXPECT_EQ(failureReason(EPROTO), "予期しないエラーが起きました（エラー番号 " +
+                                         std::to_string(EPROTO) + "）");
+}
+
+}  // namespace
+}  // namespace bio
