@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "calendar/calendar.h"
+#include "testing/program_fixture.h"
+
+namespace bio {
+namespace {
+
+TEST(WesternYear, EraBaseYearPlusEraYearMinusOne) {
+    struct Case {
+        const char* era;
+        double erayear, expected;
+    };
+    const Case cases[] = {
+        {"昭和", 38, 1963}, {"平成", 1, 1989},  {"明治", 1, 1868},  {"大正", 15, 1926},
+        {"昭和", 64, 1989}, {"昭和", 70, 1995},  // no upper bound on the era year
+        {"昭和", 0, 1925},                       // the year before the era's first
+        {"明治", 45, 1912}, {"大正", 1, 1912},  {"平成", 31, 2019}, {"昭和", 38.5, 1963.5},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(westernYear(c.era, c.erayear), c.expected) << c.era << " " << c.erayear;
+    }
+}
+
+TEST(WesternYear, ZeroForAnyOtherText) {
+    // Exact comparison: a padded register field or a longer text is no era.
+    for (const char* era : {"", "昭和 ", " 昭和", "昭", "令和", "Showa", "昭和38"}) {
+        EXPECT_EQ(westernYear(era, 38), 0) << era;
+    }
+}
+
+constexpr std::array<const char*, 4> kBaioEras{"Option1", "Option2", "Option3", "Option4"};
+constexpr std::array<const char*, 4> kSecondPersonEras{"Option5", "Option6", "Option7", "Option8"};
+
+class EraOptions : public ::testing::Test {
+  protected:
+    void SetUp() override { program.start(); }
+    Screen& screen(ScreenId id) { return program.program().screen(id); }
+
+    testing::TestProgram program;
+};
+
+TEST_F(EraOptions, SelectedEraIsTheCaptionOfTheSelectedOption) {
+    Screen& baio = screen(ScreenId::baio);
+    EXPECT_EQ(selectedEra(baio, kBaioEras), "");  // none selected on a fresh start
+    const char* const names[] = {"明治", "大正", "昭和", "平成"};
+    for (std::size_t i = 0; i < kBaioEras.size(); ++i) {
+        baio.select(kBaioEras[i]);
+        EXPECT_EQ(selectedEra(baio, kBaioEras), names[i]);
+    }
+}
+
+TEST_F(EraOptions, SelectEraFromFieldUsesTheFirstTwoCharacters) {
+    struct Case {
+        const char* field;
+        const char* selectedKey;
+        const char* era;
+    };
+    const Case cases[] = {
+        {"昭和 ", "Option3", "昭和"},     // register field with its padding blank
+        {"明治", "Option1", "明治"},      //
+        {"平成元年", "Option4", "平成"},  // more than two characters
+        {"大正", "Option2", "大正"},
+    };
+    Screen& baio = screen(ScreenId::baio);
+    for (const Case& c : cases) {
+        EXPECT_TRUE(selectEraFromField(baio, kBaioEras, c.field)) << c.field;
+        EXPECT_TRUE(baio.control(c.selectedKey).selected()) << c.field;
+        EXPECT_EQ(selectedEra(baio, kBaioEras), c.era) << c.field;
+    }
+}
+
+TEST_F(EraOptions, UnknownFieldLeavesTheSelectionAsItWas) {
+    Screen& baio = screen(ScreenId::baio);
+    baio.select("Option3");
+    for (const char* field : {"", "    ", "昭", " 昭和", "令和 ", "\xe6\x98"}) {
+        EXPECT_FALSE(selectEraFromField(baio, kBaioEras, field)) << field;
+        EXPECT_EQ(selectedEra(baio, kBaioEras), "昭和") << field;
+    }
+}
+
+TEST_F(EraOptions, SecondPersonsGroupOnTheCompatibilityScreen) {
+    Screen& aisyou = screen(ScreenId::aisyou);
+    EXPECT_TRUE(selectEraFromField(aisyou, kBaioEras, "明治 "));
+    EXPECT_TRUE(selectEraFromField(aisyou, kSecondPersonEras, "昭和 "));
+    EXPECT_TRUE(aisyou.control("Option7").selected());
+    EXPECT_EQ(selectedEra(aisyou, kSecondPersonEras), "昭和");
+    // Person 1's group is a group of its own.
+    EXPECT_EQ(selectedEra(aisyou, kBaioEras), "明治");
+}
+
+}  // namespace
+}  // namespace bio
