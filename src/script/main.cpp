@@ -29,8 +29,11 @@ int run(const bio::script::Options& options) {
 
     std::ifstream file;
     if (options.script) {
-        file.open(*options.script, std::ios::binary);
-        if (!file) throw UsageError("スクリプトを開けません: " + options.script->string());
+        // A directory opens like a file here but reads as nothing at all.
+        if (!std::filesystem::is_directory(*options.script))
+            file.open(*options.script, std::ios::binary);
+        if (!file.is_open())
+            throw UsageError("スクリプトを開けません: " + options.script->string());
     }
     std::istream& script = options.script ? file : std::cin;
 

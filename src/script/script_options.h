@@ -13,7 +13,7 @@ namespace bio::script {
 
 // A command line the driver cannot run with; what() says why.
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

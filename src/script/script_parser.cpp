@@ -38,14 +38,23 @@ constexpr std::array<VerbSyntax, 13> kVerbs{{
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
+// Bytes in the UTF-8 sequence that this lead byte opens; 0 for a byte that
+// cannot open one.
+int sequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
 // Rejects what no keyboard could type: broken sequences, overlong forms,
 // surrogates and code points past U+10FFFF.
 bool validUtf8(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
         auto lead = static_cast<unsigned char>(text[i]);
-        int length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                                    : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+        int length = sequenceLength(lead);
         if (length == 0 || i + length > text.size()) return false;
         char32_t code = length == 1 ? lead : lead & (0x7F >> length);
         for (int k = 1; k < length; ++k) {
@@ -76,11 +85,23 @@ std::string readQuoted(std::string_view line, std::size_t& pos) {
         }
         if (++pos == line.size()) break;
         switch (line[pos]) {
-            case '"': text += '"'; break;
-            case '\\': text += '\\'; break;
-            case 't': text += '\t'; break;
-            case 'n': text += '\n'; break;
-            default: throw ScriptError("使えないエスケープです: \\" + std::string(1, line[pos]));
+            case '"':
+                text += '"';
+                break;
+            case '\\':
+                text += '\\';
+                break;
+            case 't':
+                text += '\t';
+                break;
+            case 'n':
+                text += '\n';
+                break;
+            default:
+                // The whole character, so that a multibyte one prints whole.
+                throw ScriptError("使えないエスケープです: \\" +
+                                  std::string(line.substr(
+                                      pos, sequenceLength(static_cast<unsigned char>(line[pos])))));
         }
     }
     throw ScriptError("引用符が閉じていません");
@@ -189,7 +210,7 @@ bool readArguments(const std::vector<Token>& args, ScriptLine& line) {
         case Verb::Input:
             if (args.size() != 1 || !(args[0].quoted || isWord(args[0], "cancel"))) return false;
             line.accepted = args[0].quoted;
-            line.text = args[0].text;
+            if (line.accepted) line.text = args[0].text;
             return true;
         case Verb::Screens:
             return args.empty();

@@ -15,7 +15,7 @@ namespace bio::script {
 
 // A script line that cannot run; what() is the reason shown to the user.
 class ScriptError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -20,7 +20,7 @@ inline constexpr int kExitFailure = 1;  // the program itself failed, not the sc
 inline constexpr int kExitScriptError = 2;
 
 class ScriptRunner {
-public:
+  public:
     // Output lines go to `out`, each flushed as it is written so that they
     // interleave correctly with anything else the process prints.
     ScriptRunner(std::ostream& out, Clock& clock, std::filesystem::path dataDir);
@@ -36,7 +36,7 @@ public:
     // The program the script drives, for tests to set up and inspect.
     Program& program() { return *program_; }
 
-private:
+  private:
     void print(const std::string& line);
     void execute(const ScriptLine& line);
     void requireVisible(ScreenId id) const;
