@@ -8,7 +8,9 @@ namespace bio {
 
 namespace {
 
-Canvas& sindanPicture(Program& p) { return p.screen(ScreenId::sindan).control("Picture1").canvas(); }
+Canvas& sindanPicture(Program& p) {
+    return p.screen(ScreenId::sindan).control("Picture1").canvas();
+}
 
 }  // namespace
 

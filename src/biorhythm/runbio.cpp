@@ -91,7 +91,8 @@ void diagtext(Program& p) {
     p.show(ScreenId::sindan);
     showDayCounts(p);
     Control& list = p.screen(ScreenId::sindan).control("List1");
-    list.addItem(numberText(s.y2) + "年" + numberText(s.m2) + "月" + numberText(s.d2) + "日について");
+    list.addItem(numberText(s.y2) + "年" + numberText(s.m2) + "月" + numberText(s.d2) +
+                 "日について");
     list.addItem(s.names[s.person] + "さんのバイオリズム診断をします。");
     list.addItem("生まれてから現在日までの日数は" + numberText(s.days) + "です。");
     for (std::string& line : verdictLines({double(s.emoday[s.person]), s.intday, s.bodyday})) {

@@ -21,24 +21,29 @@ const RhythmTable& table(Rhythm rhythm) {
     static const std::array<RhythmTable, 3> tables{{
         {"心の調子は，",
          {1, 2, 13, 14, 15, 27, 28},
-         2, 13,
-         15, 27,
+         2,
+         13,
+         15,
+         27,
          {"要注意日です！失言とか交通事故に注意すること。追い越しには気をつけてください。",
-          "好調です！　気力旺盛，感も冴えています。",
-          "低調です！　対人関係に注意しましょう。"}},
+          "好調です！　気力旺盛，感も冴えています。", "低調です！　対人関係に注意しましょう。"}},
         {"頭脳の調子は，",
          {1, 2, 16, 17, 32, 33},
-         2, 16,
-         17, 32,
+         2,
+         16,
+         17,
+         32,
          {"要注意日です！不注意なミス，忘れ物，ポカに注意すること",
           "好調です！　頭の回転良し，重要な仕事の判断ＯＫ，難問などに挑戦するのも良いでしょう。",
-          "低調です！復習や記憶することに重きをおいた勉強をすると良いでしょう。また，頭の休養が必要です。"}},
+          "低調です！復習や記憶することに重きをおいた勉強をすると良いでしょう。また，頭の休養が必要"
+          "です。"}},
         {"身体の調子は，",
          {1, 2, 11, 12, 22, 23},
-         2, 11,
-         12, 22,
-         {"要注意日です！風邪や持病に注意すること",
-          "好調です！　体力スタミナすべてＯＫです。",
+         2,
+         11,
+         12,
+         22,
+         {"要注意日です！風邪や持病に注意すること", "好調です！　体力スタミナすべてＯＫです。",
           "低調です！スタミナ欠乏，過激な仕事，運動を避けてください"}},
     }};
     return tables[static_cast<std::size_t>(rhythm)];
@@ -79,9 +84,9 @@ std::vector<std::string> rhythmLines(Rhythm rhythm, double cycleDay) {
 
 std::vector<std::string> verdictLines(const CycleDays& days) {
     std::vector<std::string> lines;
-    for (auto [rhythm, day] : {std::pair{Rhythm::Emotion, days.emotion},
-                               std::pair{Rhythm::Intellect, days.intellect},
-                               std::pair{Rhythm::Body, days.body}}) {
+    for (auto [rhythm, day] :
+         {std::pair{Rhythm::Emotion, days.emotion}, std::pair{Rhythm::Intellect, days.intellect},
+          std::pair{Rhythm::Body, days.body}}) {
         for (std::string& line : rhythmLines(rhythm, day)) lines.push_back(std::move(line));
     }
     return lines;
