@@ -2,7 +2,7 @@
 WERROR ?= OFF
 JOBS ?= $(shell nproc)
 
-.PHONY: bootstrap build run test
+.PHONY: bootstrap build run test fuzz bench
 
 bootstrap:
 	@scripts/bootstrap
@@ -19,3 +19,10 @@ test: build
 	@cmake --preset asan -DBIO_WERROR=$(WERROR) >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 	@ctest --preset asan -j $(JOBS)
+	@scripts/fuzz 10
+
+fuzz: bootstrap
+	@scripts/fuzz $(FUZZ_SECONDS)
+
+bench: build
+	@scripts/bench
