@@ -8,12 +8,16 @@ namespace bio {
 
 namespace {
 
+// The days strictly between two bounds.
+struct OpenRange {
+    double from, to;
+    bool contains(double day) const { return from < day && day < to; }
+};
+
 struct RhythmTable {
     std::string_view heading;
     std::vector<double> cautionDays;
-    // Open intervals (low, high) of the good and the low class.
-    double goodFrom, goodTo;
-    double lowFrom, lowTo;
+    OpenRange good, low;
     std::array<std::string_view, 3> texts;  // by Verdict
 };
 
@@ -21,28 +25,22 @@ const RhythmTable& table(Rhythm rhythm) {
     static const std::array<RhythmTable, 3> tables{{
         {"心の調子は，",
          {1, 2, 13, 14, 15, 27, 28},
-         2,
-         13,
-         15,
-         27,
+         {2, 13},
+         {15, 27},
          {"要注意日です！失言とか交通事故に注意すること。追い越しには気をつけてください。",
           "好調です！　気力旺盛，感も冴えています。", "低調です！　対人関係に注意しましょう。"}},
         {"頭脳の調子は，",
          {1, 2, 16, 17, 32, 33},
-         2,
-         16,
-         17,
-         32,
+         {2, 16},
+         {17, 32},
          {"要注意日です！不注意なミス，忘れ物，ポカに注意すること",
           "好調です！　頭の回転良し，重要な仕事の判断ＯＫ，難問などに挑戦するのも良いでしょう。",
           "低調です！復習や記憶することに重きをおいた勉強をすると良いでしょう。また，頭の休養が必要"
           "です。"}},
         {"身体の調子は，",
          {1, 2, 11, 12, 22, 23},
-         2,
-         11,
-         12,
-         22,
+         {2, 11},
+         {12, 22},
          {"要注意日です！風邪や持病に注意すること", "好調です！　体力スタミナすべてＯＫです。",
           "低調です！スタミナ欠乏，過激な仕事，運動を避けてください"}},
     }};
@@ -57,8 +55,8 @@ std::optional<Verdict> classify(Rhythm rhythm, double cycleDay) {
     if (std::find(t.cautionDays.begin(), t.cautionDays.end(), cycleDay) != t.cautionDays.end()) {
         return Verdict::Caution;
     }
-    if (t.goodFrom < cycleDay && cycleDay < t.goodTo) return Verdict::Good;
-    if (t.lowFrom < cycleDay && cycleDay < t.lowTo) return Verdict::Low;
+    if (t.good.contains(cycleDay)) return Verdict::Good;
+    if (t.low.contains(cycleDay)) return Verdict::Low;
     return std::nullopt;
 }
 
