@@ -7,18 +7,28 @@
 namespace bio {
 
 struct PersonControls {
-    int person;                             // index into names, emoday, emosign
+    int person;  // index into names, emoday, emosign
     const char* nameBox;
     std::array<const char*, 4> eraOptions;  // 明治, 大正, 昭和, 平成
     std::array<const char*, 3> birthBoxes;  // era year, month, day
     const char* numberBox;                  // register number for "セット"
 };
 
-// Person 2's date boxes are numbered against their order on screen.
 inline constexpr PersonControls kPerson1{
-    1, "Text7", {"Option1", "Option2", "Option3", "Option4"}, {"Text1", "Text2", "Text3"}, "Text12"};
+    .person = 1,
+    .nameBox = "Text7",
+    .eraOptions = {"Option1", "Option2", "Option3", "Option4"},
+    .birthBoxes = {"Text1", "Text2", "Text3"},
+    .numberBox = "Text12",
+};
+// Person 2's date boxes are numbered against their order on screen.
 inline constexpr PersonControls kPerson2{
-    2, "Text8", {"Option5", "Option6", "Option7", "Option8"}, {"Text11", "Text10", "Text9"}, "Text13"};
+    .person = 2,
+    .nameBox = "Text8",
+    .eraOptions = {"Option5", "Option6", "Option7", "Option8"},
+    .birthBoxes = {"Text11", "Text10", "Text9"},
+    .numberBox = "Text13",
+};
 
 // The shared target date.
 inline constexpr std::array<const char*, 3> kTargetDateBoxes{"Text4", "Text5", "Text6"};

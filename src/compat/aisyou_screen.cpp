@@ -69,7 +69,8 @@ bool writePerson(Program& p, const PersonControls& person) {
 // recno is N + 2 after the scan: the number the second person would take.
 bool roomForTwoMore(Program& p) {
     if (p.state().recno <= kMaxRecords) return true;
-    warn(p, "登録できるのは" + numberText(kMaxRecords) + "件までです。2人分の空きがないため、登録しません。");
+    warn(p, "登録できるのは" + numberText(kMaxRecords) +
+                "件までです。2人分の空きがないため、登録しません。");
     return false;
 }
 
@@ -95,7 +96,8 @@ void readset(Program& p) {
         fillPersonFromRecord(p, kPerson1, count - 1);
         fillPersonFromRecord(p, kPerson2, count);
     }
-    fillTodayDate(p, aisyouScreen(p), kTargetDateBoxes[0], kTargetDateBoxes[1], kTargetDateBoxes[2]);
+    fillTodayDate(p, aisyouScreen(p), kTargetDateBoxes[0], kTargetDateBoxes[1],
+                  kTargetDateBoxes[2]);
 }
 
 void setPerson1FromRegister(Program& p) { setPersonFromRegister(p, kPerson1); }

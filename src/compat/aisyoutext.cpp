@@ -29,7 +29,8 @@ void aisyoutext(Program& p) {
     // Each person's report opens with a rule, so the two stand apart in one list.
     list.addItem(std::string(105, '-'));
     list.addItem(s.names[s.person] + "さんのバイオリズム診断をします。");
-    list.addItem(numberText(s.y2) + "年" + numberText(s.m2) + "月" + numberText(s.d2) + "日について");
+    list.addItem(numberText(s.y2) + "年" + numberText(s.m2) + "月" + numberText(s.d2) +
+                 "日について");
     list.addItem("生まれてから現在日までの日数は" + numberText(s.days) + "です。");
     list.addItem("感情は，" + numberText(emoday) + "日目です。知性は，" + numberText(s.intday) +
                  "日目です。身体は，" + numberText(s.bodyday) + "日目です。");

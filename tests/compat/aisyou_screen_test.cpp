@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/app.h"
-#include "ui/doubles.h"
 #include "compat_fixture.h"
+#include "ui/doubles.h"
 
 namespace bio {
 namespace {
@@ -52,9 +52,10 @@ ShownPerson shownPerson(Screen& aisyou, int person) {
     for (int i = 3; i >= 0; --i) {
         if (aisyou.control("Option" + std::to_string(firstOption + i)).selected()) selected = i;
     }
-    return {aisyou.text(person == 1 ? "Text7" : "Text8"), aisyou.text(person == 1 ? "Text1" : "Text11"),
-            aisyou.text(person == 1 ? "Text2" : "Text10"), aisyou.text(person == 1 ? "Text3" : "Text9"),
-            selected};
+    return {aisyou.text(person == 1 ? "Text7" : "Text8"),
+            aisyou.text(person == 1 ? "Text1" : "Text11"),
+            aisyou.text(person == 1 ? "Text2" : "Text10"),
+            aisyou.text(person == 1 ? "Text3" : "Text9"), selected};
 }
 
 // What seedRecords(k) stores in record k, read back with its padding.
@@ -107,7 +108,8 @@ TEST(Readset, SelectsStoredErasInEachPersonsOwnGroup) {
     writeBytes(t.file(kRegister), recordBytes("1", kYamadaBytes, kHeiseiBytes, "3", "4", "5") +
                                       recordBytes("2", "B", kShowaBytes, "40", "5", "10"));
     Screen& aisyou = openAisyou(t).screen(ScreenId::aisyou);
-    EXPECT_EQ(shownPerson(aisyou, 1), (ShownPerson{"山田" + std::string(16, ' '), "3   ", "4   ", "5   ", 3}));
+    EXPECT_EQ(shownPerson(aisyou, 1),
+              (ShownPerson{"山田" + std::string(16, ' '), "3   ", "4   ", "5   ", 3}));
     EXPECT_EQ(shownPerson(aisyou, 2), (ShownPerson{padded("B", 20), "40  ", "5   ", "10  ", 2}));
 }
 
@@ -132,7 +134,8 @@ TEST(SetPerson, TakesOneRecordIntoOnePersonOnly) {
 }
 
 TEST(SetPerson, RoundsTheNumberHalfToEven) {
-    const std::vector<std::pair<std::string, int>> cases{{"2.5", 2}, {"3.5", 4}, {" 3 ", 3}, {"4.4", 4}};
+    const std::vector<std::pair<std::string, int>> cases{
+        {"2.5", 2}, {"3.5", 4}, {" 3 ", 3}, {"4.4", 4}};
     for (const auto& [typed, record] : cases) {
         SCOPED_TRACE(typed);
         TestProgram t;
@@ -183,7 +186,7 @@ TEST(SetPerson, ARecordBeyondTheEndEmptiesTheBoxesAndKeepsTheEra) {
 // Remembers the register's size whenever a message box is shown, so that the
 // order of the writes and the message can be checked.
 class RegisterWatchingDialogs : public Dialogs {
-public:
+  public:
     explicit RegisterWatchingDialogs(std::filesystem::path file) : file_(std::move(file)) {}
 
     Answer messageBox(const std::string& text, const std::string& title) override {
@@ -204,12 +207,12 @@ public:
     std::vector<Shown> shown;
     Answer answer = Answer::Ok;
 
-private:
+  private:
     std::filesystem::path file_;
 };
 
 class RegisterBoth : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         writeBytes(registerPath(), seedRecords(3));
         program_ = makeProgram(Services{dialogs, printer, clock}, dir.path());
@@ -241,7 +244,8 @@ TEST_F(RegisterBoth, WritesPersonOneThenSaysSavedThenWritesPersonTwo) {
         p().click(ScreenId::aisyou, "Command2");
 
         // The message comes after record 4 (168 bytes) and before record 5.
-        EXPECT_EQ(dialogs.shown, (std::vector<RegisterWatchingDialogs::Shown>{{"保存しました。", "", 4 * 42}}));
+        EXPECT_EQ(dialogs.shown,
+                  (std::vector<RegisterWatchingDialogs::Shown>{{"保存しました。", "", 4 * 42}}));
         EXPECT_EQ(readBytes(registerPath()),
                   seedRecords(3) + recordBytes("4", kYamadaBytes, kShowaBytes, "40", "5", "10") +
                       recordBytes("5", "Suzuki Hanako", kHeiseiBytes, "3", "12", "31"));
@@ -290,9 +294,9 @@ TEST_F(RegisterBoth, FillsTheRegisterUpToItsLastRecord) {
     typePerson(aisyou(), 1, {"A", "昭和", "1", "2", "3"});
     typePerson(aisyou(), 2, {"B", "昭和", "4", "5", "6"});
     p().click(ScreenId::aisyou, "Command2");
-    EXPECT_EQ(readBytes(registerPath()),
-              seedRecords(498) + recordBytes("499", "A", kShowaBytes, "1", "2", "3") +
-                  recordBytes("500", "B", kShowaBytes, "4", "5", "6"));
+    EXPECT_EQ(readBytes(registerPath()), seedRecords(498) +
+                                             recordBytes("499", "A", kShowaBytes, "1", "2", "3") +
+                                             recordBytes("500", "B", kShowaBytes, "4", "5", "6"));
 }
 
 }  // namespace

@@ -17,7 +17,8 @@ inline const std::string kYamadaBytes = "\x8e\x52\x93\x63";  // 山田
 
 // One 42-byte record from field bytes, each padded with blanks to its width.
 inline std::string recordBytes(std::string_view number, std::string_view name, std::string_view era,
-                               std::string_view year, std::string_view month, std::string_view day) {
+                               std::string_view year, std::string_view month,
+                               std::string_view day) {
     auto field = [](std::string_view bytes, std::size_t width) {
         std::string padded(bytes);
         padded.resize(width, ' ');

@@ -20,13 +20,16 @@ using testing::TestProgram;
 using testing::typePerson;
 using testing::typeTargetDate;
 
-const Canvas& graphOf(Program& p) { return p.screen(ScreenId::aisyousin).control("Picture1").canvas(); }
+const Canvas& graphOf(Program& p) {
+    return p.screen(ScreenId::aisyousin).control("Picture1").canvas();
+}
 
 // The day-to-day segments x = t .. t + 1 drawn in one colour, as their left ends and heights.
 std::vector<CanvasOp> curveSegments(const Canvas& canvas, int color) {
     std::vector<CanvasOp> segments;
     for (const CanvasOp& op : canvas.ops()) {
-        if (op.kind == Kind::Line && op.color == color && op.x2 - op.x1 == 1) segments.push_back(op);
+        if (op.kind == Kind::Line && op.color == color && op.x2 - op.x1 == 1)
+            segments.push_back(op);
     }
     return segments;
 }
@@ -67,7 +70,8 @@ TEST(CompatGraph, DrawsBothEmotionCurvesInTheirColoursOnOneCanvas) {
     EXPECT_LT(green[0].y1, 0);
     // Person 2's curve is drawn after, so over, person 1's.
     const auto& ops = canvas.ops();
-    EXPECT_LT(std::find(ops.begin(), ops.end(), magenta.back()), std::find(ops.begin(), ops.end(), green.front()));
+    EXPECT_LT(std::find(ops.begin(), ops.end(), magenta.back()),
+              std::find(ops.begin(), ops.end(), green.front()));
 }
 
 TEST(CompatGraph, DrawsNoOtherCurveAndNoWeekdayLetter) {
@@ -100,7 +104,8 @@ TEST(CompatGraph, EndsWithTheLegendInPersonTwosColour) {
     const Canvas& canvas = graphOf(p);
     std::vector<std::pair<int, int>> legendPens;
     for (const CanvasOp& op : canvas.ops()) {
-        if (op.kind == Kind::Line && op.x1 == 1 && op.x2 == 3 && op.y1 == -26) legendPens.emplace_back(op.color, op.width);
+        if (op.kind == Kind::Line && op.x1 == 1 && op.x2 == 3 && op.y1 == -26)
+            legendPens.emplace_back(op.color, op.width);
     }
     EXPECT_EQ(legendPens, (std::vector<std::pair<int, int>>{{5, 5}, {2, 5}}));
     EXPECT_EQ(canvas.ops().back().text, ":感情");
@@ -127,7 +132,7 @@ TEST(CompatGraph, HasADayPositionForEveryDayOfTheTargetMonth) {
         std::size_t positions;
     };
     // February has a 29th position only in a year divisible by 4.
-    const std::vector<Case> cases{{"2027", "2", 28}, {"2028", "2", 29}, {"2026", "4", 30},
+    const std::vector<Case> cases{{"2027", "2", 28},  {"2028", "2", 29}, {"2026", "4", 30},
                                   {"2026", "11", 30}, {"2026", "1", 31}, {"2026", "13", 31}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.year + "-" + c.month);

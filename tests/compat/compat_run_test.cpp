@@ -26,7 +26,8 @@ std::string stars() {
 
 const char* const kEmotionGood = "好調です！　気力旺盛，感も冴えています。";
 const char* const kIntellectLow =
-    "低調です！復習や記憶することに重きをおいた勉強をすると良いでしょう。また，頭の休養が必要です。";
+    "低調です！復習や記憶することに重きをおいた勉強をすると良いでしょう。"
+    "また，頭の休養が必要です。";
 const char* const kBodyLow = "低調です！スタミナ欠乏，過激な仕事，運動を避けてください";
 const char* const kBodyCaution = "要注意日です！風邪や持病に注意すること";
 const char* const kSame = "性格が同じであれば，相性は一致する。";
@@ -45,17 +46,23 @@ TEST(CompatRun, ReproducesTheWorkedExample) {
         "2026年12月7日について",
         "生まれてから現在日までの日数は22491です。",
         "感情は，8日目です。知性は，19日目です。身体は，21日目です。",
-        "心の調子は，", kEmotionGood,
-        "頭脳の調子は，", kIntellectLow,
-        "身体の調子は，", kBodyLow,
+        "心の調子は，",
+        kEmotionGood,
+        "頭脳の調子は，",
+        kIntellectLow,
+        "身体の調子は，",
+        kBodyLow,
         kRule,
         "Ｂさんのバイオリズム診断をします。",
         "2026年12月7日について",
         "生まれてから現在日までの日数は21676です。",
         "感情は，5日目です。知性は，29日目です。身体は，11日目です。",
-        "心の調子は，", kEmotionGood,
-        "頭脳の調子は，", kIntellectLow,
-        "身体の調子は，", kBodyCaution,
+        "心の調子は，",
+        kEmotionGood,
+        "頭脳の調子は，",
+        kIntellectLow,
+        "身体の調子は，",
+        kBodyCaution,
         "",
         stars(),
         "一生涯について，二人の相性度は，79%です。",
@@ -129,7 +136,8 @@ TEST(CompatRun, PhasesAndPercentageAreIndependent) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.birthDay1 + " " + c.birthDay2);
         TestProgram t;
-        auto summary = summaryOf(t, {"A", "昭和", "40", "5", c.birthDay1}, {"B", "昭和", "40", "5", c.birthDay2});
+        auto summary = summaryOf(t, {"A", "昭和", "40", "5", c.birthDay1},
+                                 {"B", "昭和", "40", "5", c.birthDay2});
         EXPECT_EQ(summary[2], c.percentLine);
         EXPECT_EQ(summary[5], c.verdict);
     }
@@ -137,7 +145,8 @@ TEST(CompatRun, PhasesAndPercentageAreIndependent) {
 
 TEST(CompatRun, SummaryKeepsTheTextsAsTyped) {
     TestProgram t;
-    auto summary = summaryOf(t, {"山田  ", "昭和", "40", "5", "10"}, {"", "昭和", "42", "8", "3"}, "07");
+    auto summary =
+        summaryOf(t, {"山田  ", "昭和", "40", "5", "10"}, {"", "昭和", "42", "8", "3"}, "07");
     EXPECT_EQ(summary[3], "2026年12月07日のバイオリズムについて，");
     EXPECT_EQ(summary[4], "山田  さんとさんとの相性は，");
 }
@@ -162,13 +171,15 @@ TEST(CompatibilityPercent, FollowsTheDistanceOfTheEmotionDays) {
     for (int one = 1; one <= 28; ++one) {
         for (int two = 1; two <= 28; ++two) {
             const int d = std::abs(one - two);
-            EXPECT_EQ(compatibilityPercent(one, two), kByDistance[d <= 14 ? d : 28 - d]) << one << " " << two;
+            EXPECT_EQ(compatibilityPercent(one, two), kByDistance[d <= 14 ? d : 28 - d])
+                << one << " " << two;
         }
     }
 }
 
 TEST(EmotionSign, IsPlusForTheFirstThirteenDays) {
-    for (int day = 1; day <= 28; ++day) EXPECT_EQ(emotionSign(day), day <= 13 ? "プラス" : "マイナス") << day;
+    for (int day = 1; day <= 28; ++day)
+        EXPECT_EQ(emotionSign(day), day <= 13 ? "プラス" : "マイナス") << day;
 }
 
 TEST(CompatibilitySummary, ComparesTheTwoSigns) {
@@ -179,8 +190,8 @@ TEST(CompatibilitySummary, ComparesTheTwoSigns) {
     s.emosign = {"", "マイナス", "マイナス"};
     EXPECT_EQ(compatibilitySummary(s, "A", "B", 7),
               (std::vector<std::string>{"", stars(), "一生涯について，二人の相性度は，7%です。",
-                                        "2026年1月x日のバイオリズムについて，", "AさんとBさんとの相性は，",
-                                        kSame, stars()}));
+                                        "2026年1月x日のバイオリズムについて，",
+                                        "AさんとBさんとの相性は，", kSame, stars()}));
     s.emosign[2] = "プラス";
     EXPECT_EQ(compatibilitySummary(s, "A", "B", 7)[5], kDifferent);
 }
