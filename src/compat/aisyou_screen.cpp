@@ -45,9 +45,7 @@ void fillPersonFromRecord(Program& p, const PersonControls& person, int k) {
 
 void setPersonFromRegister(Program& p, const PersonControls& person) {
     std::optional<int16_t> number = recordNumberFromText(p, aisyouScreen(p).text(person.numberBox));
-    if (!number) return;
-    p.state().recno = *number;
-    if (!openRegister(p)) return;
+    if (!number || !openRegister(p)) return;
     fillPersonFromRecord(p, person, *number);
 }
 
