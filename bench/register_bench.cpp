@@ -14,7 +14,7 @@ namespace {
 using bio::ScreenId;
 
 class FullRegister {
-public:
+  public:
     FullRegister() : program_(t_.start()) {
         std::string bytes;
         for (int k = 1; k <= bio::kMaxRecords; ++k) {
@@ -34,7 +34,7 @@ public:
     }
     void answerInput(const char* text) { t_.dialogs.queueInput(std::string(text)); }
 
-private:
+  private:
     bio::testing::TestProgram t_;
     bio::Program& program_;
 };

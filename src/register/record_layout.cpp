@@ -33,7 +33,8 @@ std::string fieldTextBox(std::size_t field) { return "Text" + std::to_string(fie
 std::string encodeRecord(const Cp932& codec, const RegisterRecord& record) {
     std::string bytes;
     bytes.reserve(kRecordBytes);
-    for (const auto& field : kRecordFields) bytes += codec.encodeField(record.*field.member, field.width);
+    for (const auto& field : kRecordFields)
+        bytes += codec.encodeField(record.*field.member, field.width);
     return bytes;
 }
 

@@ -17,7 +17,7 @@ namespace bio {
 namespace {
 
 class RegisterFile : public OpenDataFile {
-public:
+  public:
     explicit RegisterFile(int fd) : fd_(fd) {}
     ~RegisterFile() override { ::close(fd_); }
     RegisterFile(const RegisterFile&) = delete;
@@ -25,7 +25,7 @@ public:
 
     int fd() const { return fd_; }
 
-private:
+  private:
     int fd_;
 };
 
@@ -51,7 +51,8 @@ RegisterFile* openedRegister(Program& p) {
 ssize_t readAt(int fd, char* buffer, std::size_t size, off_t offset) {
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t got = ::pread(fd, buffer + done, size - done, offset + static_cast<off_t>(done));
+        const ssize_t got =
+            ::pread(fd, buffer + done, size - done, offset + static_cast<off_t>(done));
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return -1;
         if (got == 0) break;
@@ -65,8 +66,8 @@ ssize_t readAt(int fd, char* buffer, std::size_t size, off_t offset) {
 bool writeAt(int fd, std::string_view bytes, off_t offset) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t put =
-            ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
+        const ssize_t put = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
+                                     offset + static_cast<off_t>(done));
         if (put < 0 && errno == EINTR) continue;
         if (put <= 0) {
             if (put == 0) errno = EIO;
@@ -78,7 +79,7 @@ bool writeAt(int fd, std::string_view bytes, off_t offset) {
 }
 
 std::optional<off_t> fileSize(Program& p, int fd) {
-    struct stat status{};
+    struct stat status {};
     if (::fstat(fd, &status) != 0) {
         warnFile(p, FileStep::Read, errno);
         return std::nullopt;

@@ -1,8 +1,8 @@
 #include "register/search_browse.h"
 
 #include <algorithm>
-#include <optional>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,7 +20,7 @@ constexpr int kRows = 10;
 // The sixty record boxes of hyouji, looked up once per command rather than by
 // name for every field shown.
 class RecordRows {
-public:
+  public:
     explicit RecordRows(Program& p) {
         Screen& hyouji = p.screen(ScreenId::hyouji);
         for (int row = 0; row < kRows; ++row)
@@ -39,7 +39,7 @@ public:
             boxes_[row][field]->setText(record.*kRecordFields[field].member);
     }
 
-private:
+  private:
     std::array<std::array<Control*, kRecordFields.size()>, kRows> boxes_{};
 };
 

@@ -1,48 +1,66 @@
 #include "register/warnings.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
+#include <iterator>
 
 #include "shell/program.h"
 
 namespace bio {
+
+namespace {
+
+struct Reason {
+    int errorNumber;
+    const char* text;
+};
+
+// The failures a user can meet and act on; anything else is named by number.
+constexpr Reason kReasons[] = {
+    {EACCES, "許可がありません"},
+    {EPERM, "許可がありません"},
+    {EROFS, "読み取り専用の場所にあります"},
+    {EISDIR, "同じ名前のフォルダーがあります"},
+    {ENOENT, "フォルダーが見つかりません"},
+    {ENOTDIR, "フォルダーが見つかりません"},
+    {ENOSPC, "ディスクに空きがありません"},
+    {EDQUOT, "ディスクの使用量の上限を超えています"},
+    {EFBIG, "ファイルが大きすぎます"},
+    {EMFILE, "開いているファイルが多すぎます"},
+    {ENFILE, "開いているファイルが多すぎます"},
+    {ENAMETOOLONG, "ファイル名が長すぎます"},
+    {ELOOP, "リンクが循環しています"},
+    {EBUSY, "ほかのプログラムが使用中です"},
+    {ETXTBSY, "ほかのプログラムが使用中です"},
+    {EIO, "装置の読み書きに失敗しました"},
+};
+
+// By FileStep.
+constexpr std::array<const char*, 4> kFailedSteps{
+    " を作成できません：",
+    " を開けません：",
+    " を読めません：",
+    " に書き込めません：",
+};
+
+}  // namespace
 
 void warn(Program& p, const std::string& text) {
     p.dialogs().messageBox(text, std::string(kWarningTitle));
 }
 
 std::string failureReason(int errorNumber) {
-    switch (errorNumber) {
-        case EACCES:
-        case EPERM: return "許可がありません";
-        case EROFS: return "読み取り専用の場所にあります";
-        case EISDIR: return "同じ名前のフォルダーがあります";
-        case ENOENT:
-        case ENOTDIR: return "フォルダーが見つかりません";
-        case ENOSPC: return "ディスクに空きがありません";
-        case EDQUOT: return "ディスクの使用量の上限を超えています";
-        case EFBIG: return "ファイルが大きすぎます";
-        case EMFILE:
-        case ENFILE: return "開いているファイルが多すぎます";
-        case ENAMETOOLONG: return "ファイル名が長すぎます";
-        case ELOOP: return "リンクが循環しています";
-        case EBUSY:
-        case ETXTBSY: return "ほかのプログラムが使用中です";
-        case EIO: return "装置の読み書きに失敗しました";
-        default: return "予期しないエラーが起きました（エラー番号 " + std::to_string(errorNumber) + "）";
-    }
+    const auto* found = std::find_if(std::begin(kReasons), std::end(kReasons),
+                                     [&](const Reason& r) { return r.errorNumber == errorNumber; });
+    if (found != std::end(kReasons)) return found->text;
+    return "予期しないエラーが起きました（エラー番号 " + std::to_string(errorNumber) + "）";
 }
 
 std::string fileFailureText(std::string_view fileName, FileStep step, int errorNumber) {
-    std::string_view verb;
-    switch (step) {
-        case FileStep::Create: verb = " を作成できません："; break;
-        case FileStep::Open: verb = " を開けません："; break;
-        case FileStep::Read: verb = " を読めません："; break;
-        case FileStep::Write: verb = " に書き込めません："; break;
-    }
     std::string text = "ファイル ";
     text += fileName;
-    text += verb;
+    text += kFailedSteps[static_cast<std::size_t>(step)];
     text += failureReason(errorNumber);
     text += "。";
     return text;

@@ -1,11 +1,10 @@
-#include "register/kousin_screen.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
 #include <filesystem>
 #include <string>
 
+#include "register/kousin_screen.h"
 #include "register/record_layout.h"
 #include "register/register_file.h"
 #include "register/register_fixture.h"
@@ -16,7 +15,7 @@ namespace {
 using testing::RegisterTest;
 
 class KousinTest : public RegisterTest {
-protected:
+  protected:
     KousinTest() { p().move(ScreenId::menyu, ScreenId::kousin); }
 
     void type(const std::array<std::string, 6>& texts) {
@@ -44,12 +43,11 @@ TEST_F(KousinTest, UpdatesWriteTheTypedTextsAtTheNumber) {
         int written;
         std::size_t bytesAfter;
     } cases[] = {
-        {"3", 3, 210},      // replaces record 3 of five
-        {"6", 6, 252},      // appends
-        {"8", 8, 336},      // leaves records 6 and 7 as zero bytes
-        {"2.5", 2, 210},    // halves go to the even number
-        {"3.5", 4, 210},
-        {"12ab", 12, 504},  // digits before letters
+        {"3", 3, 210},                       // replaces record 3 of five
+        {"6", 6, 252},                       // appends
+        {"8", 8, 336},                       // leaves records 6 and 7 as zero bytes
+        {"2.5", 2, 210},                     // halves go to the even number
+        {"3.5", 4, 210}, {"12ab", 12, 504},  // digits before letters
     };
     for (const auto& c : cases) {
         seedRegister(5);
@@ -74,7 +72,8 @@ TEST_F(KousinTest, UpdatesWriteTheTypedTextsAtTheNumber) {
         EXPECT_EQ(dialogs.messages[0].title, "");
         EXPECT_EQ(p().state().recno, c.written);
         // The texts stay in the boxes, as typed.
-        EXPECT_EQ(typed(), (std::array<std::string, 6>{c.number, "更新　三郎", "平成", "7", "11", "23"}));
+        EXPECT_EQ(typed(),
+                  (std::array<std::string, 6>{c.number, "更新　三郎", "平成", "7", "11", "23"}));
     }
 }
 
@@ -83,8 +82,8 @@ TEST_F(KousinTest, OverlongTextsAreCut) {
     type({"1", "あいうえおかきくけこさしすせそ", "明治時代", "12345", "1月です", "x"});
     update();
     ASSERT_TRUE(openRegister(p()));
-    EXPECT_EQ(readRecord(p(), 1), (RegisterRecord{"1    ", "あいうえおかきくけこ", "明治 ", "1234",
-                                                  "1月 ", "x   "}));
+    EXPECT_EQ(readRecord(p(), 1),
+              (RegisterRecord{"1    ", "あいうえおかきくけこ", "明治 ", "1234", "1月 ", "x   "}));
 }
 
 TEST_F(KousinTest, EmptyBoxesWriteBlankFields) {
@@ -117,7 +116,8 @@ TEST_F(KousinTest, RefusedNumbersChangeNothing) {
         EXPECT_EQ(dialogs.messages[0].title, "誤り警告");
         EXPECT_EQ(registerBytes(), before) << c.number;
         EXPECT_EQ(p().state().recno, 9);
-        EXPECT_EQ(typed(), (std::array<std::string, 6>{c.number, "山田　太郎", "昭和", "38", "5", "10"}));
+        EXPECT_EQ(typed(),
+                  (std::array<std::string, 6>{c.number, "山田　太郎", "昭和", "38", "5", "10"}));
         EXPECT_TRUE(p().visible(ScreenId::kousin));
     }
 }
@@ -133,7 +133,8 @@ TEST_F(KousinTest, AFolderInTheWayIsReported) {
     type({"1", "山田　太郎", "", "", "", ""});
     update();
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "ファイル kojinfl2.txt を開けません：同じ名前のフォルダーがあります。");
+    EXPECT_EQ(dialogs.messages[0].text,
+              "ファイル kojinfl2.txt を開けません：同じ名前のフォルダーがあります。");
     EXPECT_EQ(dialogs.messages[0].title, "誤り警告");
 }
 

@@ -26,10 +26,11 @@ bool noStrayLeadByte(const std::string& bytes) {
 TEST(RecordLayout, FieldsArePaddedWithBlanksToTheirWidths) {
     Cp932 codec;
     const RegisterRecord record{"12", "山田花子", "昭和", "38", "5", "10"};
-    const std::string expected = "12" + blanks(3) +                           // number, 5 bytes
-                                 "\x8E\x52\x93\x63\x89\xD4\x8E\x71" + blanks(12) +  // name, 20 bytes
-                                 "\x8F\xBA\x98\x61" + blanks(1) +               // era, 5 bytes
-                                 "38  " + "5   " + "10  ";                      // 4 bytes each
+    const std::string expected = "12" + blanks(3) +  // number, 5 bytes
+                                 "\x8E\x52\x93\x63\x89\xD4\x8E\x71" +
+                                 blanks(12) +                      // name, 20 bytes
+                                 "\x8F\xBA\x98\x61" + blanks(1) +  // era, 5 bytes
+                                 "38  " + "5   " + "10  ";         // 4 bytes each
     EXPECT_EQ(encodeRecord(codec, record), expected);
 }
 
@@ -55,7 +56,8 @@ TEST(RecordLayout, ACutNeverLeavesAStrayLeadByte) {
     for (std::size_t field = 0; field < kRecordFields.size(); ++field) {
         for (std::size_t lead = 0; lead <= kRecordFields[field].width; ++lead) {
             RegisterRecord record;
-            record.*kRecordFields[field].member = std::string(lead, 'a') + "漢字漢字漢字漢字漢字漢字";
+            record.*kRecordFields[field].member =
+                std::string(lead, 'a') + "漢字漢字漢字漢字漢字漢字";
             const std::string bytes = encodeRecord(codec, record);
             ASSERT_EQ(bytes.size(), 42u);
             std::size_t offset = 0;
@@ -73,9 +75,9 @@ TEST(RecordLayout, ACutNeverLeavesAStrayLeadByte) {
 
 TEST(RecordLayout, ReadingKeepsPaddingAndDropsZeroBytes) {
     Cp932 codec;
-    const std::string bytes = std::string("7\0\0\0\0", 5) +                // number after a gap fill
-                              "\x8E\x52\x93\x63" + blanks(16) +          // 山田 and padding
-                              std::string(5, '\0') +                     // era: all zero bytes
+    const std::string bytes = std::string("7\0\0\0\0", 5) +               // number after a gap fill
+                              "\x8E\x52\x93\x63" + blanks(16) +           // 山田 and padding
+                              std::string(5, '\0') +                      // era: all zero bytes
                               "38  " + std::string("5\0  ", 4) + "    ";  // a zero inside
     ASSERT_EQ(bytes.size(), 42u);
     const RegisterRecord record = decodeRecord(codec, bytes);

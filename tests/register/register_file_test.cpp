@@ -23,7 +23,8 @@ const RegisterRecord kHanako{"1", "山田花子", "昭和", "38", "5", "10"};
 // Visits the register and returns the record numbers handed over.
 std::vector<int> scannedNumbers(Program& p, int limit = kMaxScanRecords) {
     std::vector<int> visited;
-    scanRegister(p, [&](int k, const RegisterRecord&) { visited.push_back(k); }, limit);
+    scanRegister(
+        p, [&](int k, const RegisterRecord&) { visited.push_back(k); }, limit);
     return visited;
 }
 
@@ -133,10 +134,11 @@ TEST_F(RegisterFileTest, RecordNumbersOfTypedTexts) {
         const char* text;
         int number;
     } accepted[] = {
-        {"1", 1},     {"2.5", 2}, {"3.5", 4},     {"1.5", 2},         {"12ab", 12},
-        {" 7 ", 7},   {"３", 3},  {"32767", 32767}, {"32766.5", 32766}, {"&H10", 16},
+        {"1", 1},   {"2.5", 2}, {"3.5", 4},       {"1.5", 2},         {"12ab", 12},
+        {" 7 ", 7}, {"３", 3},  {"32767", 32767}, {"32766.5", 32766}, {"&H10", 16},
     };
-    for (const auto& row : accepted) EXPECT_EQ(recordNumberFromText(p(), row.text), row.number) << row.text;
+    for (const auto& row : accepted)
+        EXPECT_EQ(recordNumberFromText(p(), row.text), row.number) << row.text;
     EXPECT_TRUE(dialogs.messages.empty());
 
     for (const char* text : {"", "abc", "0", "0.5", "-3", "40000", "32767.5", "-0.4"}) {
@@ -219,7 +221,8 @@ TEST_F(RegisterFileTest, AFolderInTheWayIsReportedByName) {
     EXPECT_FALSE(scanRegister(p(), [](int, const RegisterRecord&) {}));
     ASSERT_EQ(dialogs.messages.size(), 2u);
     for (const auto& message : dialogs.messages) {
-        EXPECT_EQ(message.text, "ファイル kojinfl2.txt を開けません：同じ名前のフォルダーがあります。");
+        EXPECT_EQ(message.text,
+                  "ファイル kojinfl2.txt を開けません：同じ名前のフォルダーがあります。");
         EXPECT_EQ(message.title, "誤り警告");
     }
     EXPECT_EQ(p().openFile(), nullptr);
@@ -258,11 +261,12 @@ TEST_F(RegisterFileTest, AFileWithoutPermissionIsReported) {
 
 TEST_F(RegisterFileTest, AReadOnlyDirectoryIsReported) {
     if (::geteuid() == 0) GTEST_SKIP() << "the superuser ignores file permissions";
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
-                                                 std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     EXPECT_FALSE(openRegister(p()));
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "ファイル kojinfl2.txt を作成できません：許可がありません。");
+    EXPECT_EQ(dialogs.messages[0].text,
+              "ファイル kojinfl2.txt を作成できません：許可がありません。");
     EXPECT_FALSE(std::filesystem::exists(registerPath()));
 }
 
@@ -272,8 +276,8 @@ TEST(FileFailureText, NamesTheFileTheStepAndTheReason) {
     EXPECT_EQ(fileFailureText("kojinfl2.txt", FileStep::Write, EROFS),
               "ファイル kojinfl2.txt に書き込めません：読み取り専用の場所にあります。");
     // An error without a text of its own still says which one it was.
-    EXPECT_EQ(failureReason(EPROTO), "予期しないエラーが起きました（エラー番号 " +
-                                         std::to_string(EPROTO) + "）");
+    EXPECT_EQ(failureReason(EPROTO),
+              "予期しないエラーが起きました（エラー番号 " + std::to_string(EPROTO) + "）");
 }
 
 }  // namespace

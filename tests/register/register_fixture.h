@@ -29,7 +29,7 @@ struct ShownMessage {
 };
 
 class PageDialogs : public Dialogs {
-public:
+  public:
     Answer messageBox(const std::string& text, const std::string& title) override;
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;
@@ -43,7 +43,7 @@ public:
 };
 
 class RegisterTest : public ::testing::Test {
-protected:
+  protected:
     RegisterTest();
 
     Program& p() { return *program_; }
@@ -64,7 +64,7 @@ protected:
     RecordingPrinter printer{ignoredEvents.sink()};
     FixedClock clock{{2026, 12, 7}};
 
-private:
+  private:
     std::unique_ptr<Program> program_;
 };
 

@@ -38,7 +38,7 @@ std::ostream& operator<<(std::ostream& out, const Pages& pages) {
 }
 
 class SearchBrowseTest : public RegisterTest {
-protected:
+  protected:
     Pages run(void (*command)(Program&)) {
         dialogs.messages.clear();
         command(p());
@@ -154,8 +154,8 @@ TEST_F(SearchBrowseTest, RowsShowEveryFieldAsStored) {
     dialogs.inputs.push_back("花子");
     run(search);
     Screen& hyouji = p().screen(ScreenId::hyouji);
-    const std::vector<std::string> row1 = {"13   ", "山田　花子" + std::string(10, ' '), "昭和 ",
-                                           "14  ", "2   ", "14  "};
+    const std::vector<std::string> row1 = {
+        "13   ", "山田　花子" + std::string(10, ' '), "昭和 ", "14  ", "2   ", "14  "};
     for (int column = 0; column < 6; ++column) {
         const std::string box = "Text" + std::to_string(column + 1);
         EXPECT_EQ(hyouji.control(box, 1).text(), row1[column]) << box;
