@@ -107,6 +107,9 @@ TEST_F(RegisterFileTest, APartialRecordAtTheEndIsNotCountedAndStaysUntouched) {
     EXPECT_EQ(recordCount(p()), 3);
     EXPECT_EQ(readRecord(p(), 4), RegisterRecord{});
     EXPECT_EQ(registerBytes(), before);
+
+    ASSERT_TRUE(writeRecord(p(), 2, kHanako));
+    EXPECT_EQ(registerBytes().substr(126), "partial");
 }
 
 TEST_F(RegisterFileTest, OpeningClosesTheOtherOpenFile) {
