@@ -71,7 +71,8 @@ QString QtPrinter::outputNameForNextJob() const {
 }
 
 std::string QtPrinter::destination() const {
-    if (!chosenFile_.isEmpty()) return "出力先「" + printer_.outputFileName().toStdString() + "」";
+    if (!printer_.outputFileName().isEmpty())
+        return "出力先「" + printer_.outputFileName().toStdString() + "」";
     if (printer_.printerName().isEmpty()) return "プリンター";
     return "プリンター「" + printer_.printerName().toStdString() + "」";
 }

@@ -1,0 +1,45 @@
+#pragma once
+// Helpers for the view tests: a whole desktop program on a fixed date in a
+// temporary folder, answering modal dialogs, and the worked example reading.
+
+#include <QApplication>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "testing/program_fixture.h"
+#include "ui/qt/desktop_program.h"
+
+namespace bio::testing {
+
+// Runs `act` on the next modal dialog as soon as it is on screen.
+void onNextModal(std::function<void(QWidget*)> act);
+
+struct Desktop {
+    Desktop();
+
+    Screen& screen(ScreenId id) { return desktop.program().screen(id); }
+    ScreenWindow& window(ScreenId id) { return *desktop.view().window(id); }
+    template <class W>
+    W* widget(ScreenId id, const std::string& key) {
+        return dynamic_cast<W*>(window(id).widget(key));
+    }
+
+    TempDir dir;
+    FixedClock clock{{2026, 12, 7}};
+    DesktopProgram desktop{dir.path(), clock};
+};
+
+// Types any text, Japanese included, as key presses on the widget.
+void typeText(QWidget* widget, const QString& text);
+
+// Types ＡＢＣＤ, 昭和 38-5-10 into baio the way a user does, then presses Enter.
+void typeWorkedExample(Desktop& d);
+
+// The worked example as the program shows and prints it on 7 December 2026.
+QStringList workedExampleListLines();
+QStringList workedExamplePrintedLines();
+
+}  // namespace bio::testing
