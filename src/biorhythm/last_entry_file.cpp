@@ -64,8 +64,11 @@ bool writeAll(int fd, const std::string& bytes) {
 // Writes a temporary file beside `target` and renames it over `target`, so a
 // failure leaves the old file whole. Returns errno on failure, 0 on success.
 int replaceFile(const std::filesystem::path& target, const std::string& bytes) {
+    // Named by process, so that two running copies of the program never share one.
     std::filesystem::path temporary = target;
-    temporary += "." + std::to_string(::getpid()) + ".tmp";
+    temporary += '.';
+    temporary += std::to_string(::getpid());
+    temporary += ".tmp";
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) return errno;
     bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
