@@ -2,7 +2,7 @@
 WERROR ?= OFF
 JOBS ?= $(shell nproc)
 
-.PHONY: bootstrap build run test fuzz bench
+.PHONY: bootstrap build run test fuzz bench screenshots
 
 bootstrap:
 	@scripts/bootstrap
@@ -26,3 +26,6 @@ fuzz: bootstrap
 
 bench: build
 	@scripts/bench
+
+screenshots: build
+	@scripts/screenshots

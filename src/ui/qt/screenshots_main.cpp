@@ -1,0 +1,97 @@
+// Renders every screen after a sample session into PNG files, without a
+// display: the pictures of the README.
+//
+//     biorhythm-screenshots OUTPUT_DIR
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "app/app.h"
+#include "ui/doubles.h"
+#include "ui/qt/japanese_fonts.h"
+#include "ui/qt/program_view.h"
+
+namespace {
+
+using bio::Program;
+using bio::ScreenId;
+
+void fillPerson(bio::Screen& screen, const char* nameBox, const char* era,
+                std::array<const char*, 3> dateBoxes, const char* name,
+                std::array<const char*, 3> date) {
+    screen.setText(nameBox, name);
+    screen.select(era);
+    for (std::size_t i = 0; i < 3; ++i) screen.setText(dateBoxes[i], date[i]);
+}
+
+// The worked examples: a reading, a compatibility reading of two registered
+// persons, the register browsed and a record being typed for an update.
+void runSampleSession(Program& p) {
+    fillPerson(p.screen(ScreenId::baio), "Text7", "Option3", {"Text1", "Text2", "Text3"},
+               "ＡＢＣＤ", {"38", "5", "10"});
+    p.click(ScreenId::baio, "Command1");
+    p.click(ScreenId::sindan, "menyuhe");
+    p.click(ScreenId::menyu, "Command4");
+    bio::Screen& aisyou = p.screen(ScreenId::aisyou);
+    fillPerson(aisyou, "Text7", "Option3", {"Text1", "Text2", "Text3"}, "山田太郎", {"40", "5", "10"});
+    fillPerson(aisyou, "Text8", "Option7", {"Text11", "Text10", "Text9"}, "山田花子",
+               {"42", "8", "3"});
+    p.click(ScreenId::aisyou, "Command2");
+    p.click(ScreenId::aisyou, "Command1");
+    p.click(ScreenId::aisyousin, "mnback");
+    p.click(ScreenId::menyu, "Command5");
+    p.click(ScreenId::hyouji, "Command1");
+    p.click(ScreenId::menyu, "Command2");
+    bio::Screen& kousin = p.screen(ScreenId::kousin);
+    const std::array<const char*, 6> record{"3", "鈴木一郎", "平成", "5", "4", "1"};
+    for (int field = 0; field < 6; ++field)
+        kousin.setText("Text" + std::to_string(field + 1) + "(0)", record[field]);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: biorhythm-screenshots OUTPUT_DIR\n");
+        return 2;
+    }
+    bio::installJapaneseFontSubstitutions();
+    QTemporaryDir dataDir;
+    const QDir output(QString::fromLocal8Bit(argv[1]));
+    if (!dataDir.isValid() || !output.mkpath(".")) {
+        std::fprintf(stderr, "biorhythm-screenshots: cannot prepare the folders\n");
+        return 1;
+    }
+
+    // Dialogs answer OK and printing is only recorded: nothing waits for a user.
+    auto ignore = [](const std::string&) {};
+    bio::ScriptedDialogs dialogs(ignore);
+    bio::RecordingPrinter printer(ignore);
+    bio::FixedClock clock({2026, 12, 7});
+    auto program = bio::makeProgram(bio::Services{dialogs, printer, clock},
+                                    QFile::encodeName(dataDir.path()).toStdString());
+    bio::ProgramView view(*program);
+    program->start();
+    runSampleSession(*program);
+
+    for (ScreenId id : bio::kAllScreens) program->screen(id);
+    view.sync();
+    int failures = 0;
+    for (ScreenId id : bio::kAllScreens) {
+        bio::ScreenWindow* window = view.window(id);
+        window->open();
+        const QString file =
+            output.filePath(QString::fromUtf8(bio::screenName(id).data(), bio::screenName(id).size()) + ".png");
+        if (window->grab().save(file)) {
+            std::printf("%s\n", qPrintable(file));
+        } else {
+            std::fprintf(stderr, "biorhythm-screenshots: cannot write %s\n", qPrintable(file));
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
