@@ -2,7 +2,6 @@
 // model both ways, the keyboard, the close box and the dialogs' timing.
 
 #include <QFontInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +14,7 @@
 #include "qt_test_support.h"
 #include "register/record_layout.h"
 #include "shell/catalogue.h"
+#include "ui/qt/frame_box.h"
 #include "ui/qt/japanese_fonts.h"
 
 using namespace bio;
@@ -61,7 +61,7 @@ class ViewTest : public QObject {
         QCOMPARE(baio.size(), QSize(pixels(7860, baio), pixels(8565, baio)));
         // Text7 sits in Frame3 at (840, 480) relative to the frame.
         auto* name = d.widget<QLineEdit>(ScreenId::baio, "Text7");
-        auto* frame = qobject_cast<QGroupBox*>(name->parentWidget());
+        auto* frame = dynamic_cast<FrameBox*>(name->parentWidget());
         QVERIFY(frame);
         QCOMPARE(frame->title(), QStringLiteral("氏名の入力"));
         QCOMPARE(name->geometry(), QRect(pixels(840, baio), pixels(480, baio), pixels(2535, baio),

@@ -32,22 +32,28 @@ QFont pictureFont(const PictureSource& picture) {
 
 }  // namespace
 
-QtPrinter::QtPrinter()
-    : printer_(QPrinter::HighResolution), font_(qtFont(Font{"ＭＳ 明朝", 12, false})) {}
+QtPrinter::QtPrinter() : font_(qtFont(Font{"ＭＳ 明朝", 12, false})) {}
+
+QPrinter& QtPrinter::device() {
+    // Made on first use: setting up the print system costs start-up time that
+    // a user who never prints should not pay.
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
 
 QtPrinter::~QtPrinter() {
     if (painter_) painter_->end();
 }
 
 void QtPrinter::prepareDialog() {
-    if (!QPrinterInfo::availablePrinters().isEmpty() || !printer_.outputFileName().isEmpty())
+    if (!QPrinterInfo::availablePrinters().isEmpty() || !device().outputFileName().isEmpty())
         return;
-    printer_.setOutputFormat(QPrinter::PdfFormat);
-    printer_.setOutputFileName(QDir::home().filePath(QStringLiteral("バイオリズム診断.pdf")));
+    device().setOutputFormat(QPrinter::PdfFormat);
+    device().setOutputFileName(QDir::home().filePath(QStringLiteral("バイオリズム診断.pdf")));
 }
 
 void QtPrinter::dialogAccepted() {
-    chosenFile_ = printer_.outputFileName();
+    chosenFile_ = device().outputFileName();
     documentsSinceDialog_ = 0;
 }
 
@@ -55,7 +61,7 @@ void QtPrinter::setFont(const std::string& family, double points) {
     font_ = qtFont(Font{family, points, false});
 }
 
-double QtPrinter::pixelsPerTwip() const { return printer_.resolution() / kTwipsPerInch; }
+double QtPrinter::pixelsPerTwip() { return device().resolution() / kTwipsPerInch; }
 
 QString QtPrinter::outputNameForNextJob() const {
     if (documentsSinceDialog_ == 0) return chosenFile_;
@@ -70,19 +76,19 @@ QString QtPrinter::outputNameForNextJob() const {
     }
 }
 
-std::string QtPrinter::destination() const {
-    if (!printer_.outputFileName().isEmpty())
-        return "出力先「" + printer_.outputFileName().toStdString() + "」";
-    if (printer_.printerName().isEmpty()) return "プリンター";
-    return "プリンター「" + printer_.printerName().toStdString() + "」";
+std::string QtPrinter::destination() {
+    if (!device().outputFileName().isEmpty())
+        return "出力先「" + device().outputFileName().toStdString() + "」";
+    if (device().printerName().isEmpty()) return "プリンター";
+    return "プリンター「" + device().printerName().toStdString() + "」";
 }
 
 bool QtPrinter::ensureJob() {
     if (painter_) return true;
     if (failure_) return false;
-    if (!chosenFile_.isEmpty()) printer_.setOutputFileName(outputNameForNextJob());
+    if (!chosenFile_.isEmpty()) device().setOutputFileName(outputNameForNextJob());
     painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(&printer_)) {
+    if (!painter_->begin(&device())) {
         painter_.reset();
         failure_ = destination() + "に印刷を始められません。";
         return false;
@@ -93,10 +99,10 @@ bool QtPrinter::ensureJob() {
 
 void QtPrinter::printLine(const std::string& text) {
     if (!ensureJob()) return;
-    const QFontMetricsF metrics(font_, &printer_);
-    const double pageHeight = printer_.pageLayout().paintRectPixels(printer_.resolution()).height();
+    const QFontMetricsF metrics(font_, &device());
+    const double pageHeight = device().pageLayout().paintRectPixels(device().resolution()).height();
     if (nextLineTop_ > 0 && nextLineTop_ + metrics.height() > pageHeight) {
-        printer_.newPage();
+        device().newPage();
         nextLineTop_ = 0;
     }
     painter_->setFont(font_);
@@ -111,7 +117,7 @@ void QtPrinter::printPicture(const PictureSource& picture, double x, double y) {
     const CanvasTarget target{
         QRectF(x * scale, y * scale, picture.widthTwips * scale, picture.heightTwips * scale),
         {0, 0, static_cast<double>(picture.widthTwips), static_cast<double>(picture.heightTwips)},
-        printer_.resolution() / kScreenPixelsPerInch,
+        device().resolution() / kScreenPixelsPerInch,
         pictureFont(picture)};
     paintCanvas(*painter_, picture.canvas ? picture.canvas->ops() : std::vector<CanvasOp>{},
                 target);
@@ -120,12 +126,12 @@ void QtPrinter::printPicture(const PictureSource& picture, double x, double y) {
 std::optional<std::string> QtPrinter::endDocument() {
     std::optional<std::string> result = failure_;
     if (painter_) {
-        if (!painter_->end() || printer_.printerState() == QPrinter::Error)
+        if (!painter_->end() || device().printerState() == QPrinter::Error)
             result = destination() + "への印刷が完了しませんでした。";
         painter_.reset();
         ++documentsSinceDialog_;
     }
-    if (!chosenFile_.isEmpty()) printer_.setOutputFileName(chosenFile_);
+    if (!chosenFile_.isEmpty()) device().setOutputFileName(chosenFile_);
     failure_.reset();
     return result;
 }

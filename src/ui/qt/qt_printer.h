@@ -20,7 +20,7 @@ class QtPrinter : public Printer {
     QtPrinter();
     ~QtPrinter() override;
 
-    QPrinter& device() { return printer_; }
+    QPrinter& device();
 
     // Before the printer dialog opens: without any printer, offer a PDF file
     // in the home folder.
@@ -37,10 +37,10 @@ class QtPrinter : public Printer {
     // Starts the job on the first output of a document; false when it failed.
     bool ensureJob();
     QString outputNameForNextJob() const;
-    std::string destination() const;
-    double pixelsPerTwip() const;
+    std::string destination();
+    double pixelsPerTwip();
 
-    QPrinter printer_;
+    std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
     QFont font_;
     double nextLineTop_ = 0;

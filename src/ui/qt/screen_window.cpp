@@ -1,7 +1,6 @@
 #include "ui/qt/screen_window.h"
 
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +14,7 @@
 #include <algorithm>
 #include <map>
 
+#include "ui/qt/frame_box.h"
 #include "ui/qt/japanese_fonts.h"
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/twips.h"
@@ -156,7 +156,7 @@ QWidget* ScreenWindow::createWidget(const ControlSpec& control, QWidget* parent)
             return option;
         }
         case ControlKind::Frame:
-            return new QGroupBox(caption, parent);
+            return new FrameBox(caption, parent);
         case ControlKind::ListBox:
             return new QListWidget(parent);
         case ControlKind::PictureBox:
@@ -208,8 +208,7 @@ void ScreenWindow::mirror(const Screen& screen) {
                 mirrorSelection(static_cast<QAbstractButton*>(bound.widget), control.selected());
                 break;
             case ControlKind::Frame: {
-                auto* frame = static_cast<QGroupBox*>(bound.widget);
-                if (frame->title() != text) frame->setTitle(text);
+                static_cast<FrameBox*>(bound.widget)->setTitle(text);
                 break;
             }
             case ControlKind::ListBox:

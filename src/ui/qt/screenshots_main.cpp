@@ -35,7 +35,8 @@ void runSampleSession(Program& p) {
     p.click(ScreenId::sindan, "menyuhe");
     p.click(ScreenId::menyu, "Command4");
     bio::Screen& aisyou = p.screen(ScreenId::aisyou);
-    fillPerson(aisyou, "Text7", "Option3", {"Text1", "Text2", "Text3"}, "山田太郎", {"40", "5", "10"});
+    fillPerson(aisyou, "Text7", "Option3", {"Text1", "Text2", "Text3"}, "山田太郎",
+               {"40", "5", "10"});
     fillPerson(aisyou, "Text8", "Option7", {"Text11", "Text10", "Text9"}, "山田花子",
                {"42", "8", "3"});
     p.click(ScreenId::aisyou, "Command2");
@@ -84,8 +85,8 @@ int main(int argc, char* argv[]) {
     for (ScreenId id : bio::kAllScreens) {
         bio::ScreenWindow* window = view.window(id);
         window->open();
-        const QString file =
-            output.filePath(QString::fromUtf8(bio::screenName(id).data(), bio::screenName(id).size()) + ".png");
+        const QString file = output.filePath(
+            QString::fromUtf8(bio::screenName(id).data(), bio::screenName(id).size()) + ".png");
         if (window->grab().save(file)) {
             std::printf("%s\n", qPrintable(file));
         } else {
