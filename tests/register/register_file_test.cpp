@@ -1,7 +1,6 @@
 #include "register/register_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -10,12 +9,14 @@
 #include "register/record_layout.h"
 #include "register/register_fixture.h"
 #include "register/warnings.h"
+#include "testing/file_permissions.h"
 
 namespace bio {
 namespace {
 
 using testing::readBytes;
 using testing::RegisterTest;
+using testing::withFilePermissions;
 using testing::writeBytes;
 
 const RegisterRecord kHanako{"1", "山田花子", "昭和", "38", "5", "10"};
@@ -250,26 +251,29 @@ TEST_F(RegisterFileTest, AFailedWriteIsReportedNotTakenForSuccess) {
     EXPECT_EQ(dialogs.messages[0].title, "誤り警告");
 }
 
-// Permissions do not stop the superuser, so these run only for an ordinary user.
 TEST_F(RegisterFileTest, AFileWithoutPermissionIsReported) {
-    if (::geteuid() == 0) GTEST_SKIP() << "the superuser ignores file permissions";
     seedRegister(2);
     const std::string before = registerBytes();
     std::filesystem::permissions(registerPath(), std::filesystem::perms::owner_read);
-    EXPECT_FALSE(openRegister(p()));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "ファイル kojinfl2.txt を開けません：許可がありません。");
+    withFilePermissions([&] {
+        EXPECT_FALSE(openRegister(p()));
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].text, "ファイル kojinfl2.txt を開けません：許可がありません。");
+    });
     EXPECT_EQ(registerBytes(), before);
 }
 
 TEST_F(RegisterFileTest, AReadOnlyDirectoryIsReported) {
-    if (::geteuid() == 0) GTEST_SKIP() << "the superuser ignores file permissions";
-    std::filesystem::permissions(
-        dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_FALSE(openRegister(p()));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              "ファイル kojinfl2.txt を作成できません：許可がありません。");
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::owner_exec |
+                                                 std::filesystem::perms::others_read |
+                                                 std::filesystem::perms::others_exec);
+    withFilePermissions([&] {
+        EXPECT_FALSE(openRegister(p()));
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].text,
+                  "ファイル kojinfl2.txt を作成できません：許可がありません。");
+    });
     EXPECT_FALSE(std::filesystem::exists(registerPath()));
 }
 
