@@ -7,6 +7,7 @@
 #include "calendar/calendar.h"
 #include "shell/program.h"
 #include "state/numbers.h"
+#include "state/typed_inputs.h"
 
 namespace bio {
 
@@ -28,29 +29,9 @@ void showDayCounts(Program& p) {
     sindan.setText("Text12", numberText(s.bodyday));
 }
 
-void readBaioInputs(Program& p) {
-    DiagnosisState& s = p.state();
-    Screen& baio = p.screen(ScreenId::baio);
-    s.names[s.person] = baio.text("Text7");
-    s.erayeartext = baio.text("Text1");
-    s.bmonthtext = baio.text("Text2");
-    s.bdaytext = baio.text("Text3");
-    s.tyeartext = baio.text("Text4");
-    s.tmonthtext = baio.text("Text5");
-    s.tdaytext = baio.text("Text6");
-
-    s.erayear = numericValue(s.erayeartext);
-    s.y1 = s.erayear;
-    s.bmonth = numericValue(s.bmonthtext);
-    s.m1 = s.bmonth;
-    s.bday = numericValue(s.bdaytext);
-    s.d1 = s.bday;
-    s.tyear = numericValue(s.tyeartext);
-    s.y2 = s.tyear;
-    s.tmonth = numericValue(s.tmonthtext);
-    s.m2 = s.tmonth;
-    s.tday = numericValue(s.tdaytext);
-    s.d2 = s.tday;
+TypedInputs baioInputs(Screen& baio) {
+    return {baio.text("Text7"), baio.text("Text1"), baio.text("Text2"), baio.text("Text3"),
+            baio.text("Text4"), baio.text("Text5"), baio.text("Text6")};
 }
 
 }  // namespace
@@ -59,11 +40,11 @@ void runbio(Program& p) {
     DiagnosisState& s = p.state();
     s.person = 1;
     s.byear = 0;
-    readBaioInputs(p);
-    s.eraname = selectedEra(p.screen(ScreenId::baio), kBaioEraOptions);
+    Screen& baio = p.screen(ScreenId::baio);
+    storeTypedInputs(s, baioInputs(baio));
+    s.eraname = selectedEra(baio, kBaioEraOptions);
     s.byear = westernYear(s.eraname, s.erayear);
     s.age = ageAt(s);
-    Screen& baio = p.screen(ScreenId::baio);
     baio.setText("Text8", numberText(s.byear));
     baio.setText("Text9", numberText(s.age));
 

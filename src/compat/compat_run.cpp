@@ -9,6 +9,7 @@
 #include "compat/compat.h"
 #include "shell/program.h"
 #include "state/numbers.h"
+#include "state/typed_inputs.h"
 
 namespace bio {
 
@@ -18,27 +19,11 @@ constexpr int kMagenta = 5;  // person 1's curve
 constexpr int kGreen = 2;    // person 2's curve, drawn over person 1's
 constexpr int kEmotionHalfCycle = 14;
 
-// Texts as typed and their numeric values into the state, as the day count reads them.
-void readPersonInputs(DiagnosisState& s, Screen& aisyou, const PersonControls& person) {
-    s.names[s.person] = aisyou.text(person.nameBox);
-    s.erayeartext = aisyou.text(person.birthBoxes[0]);
-    s.bmonthtext = aisyou.text(person.birthBoxes[1]);
-    s.bdaytext = aisyou.text(person.birthBoxes[2]);
-    s.tyeartext = aisyou.text(kTargetDateBoxes[0]);
-    s.tmonthtext = aisyou.text(kTargetDateBoxes[1]);
-    s.tdaytext = aisyou.text(kTargetDateBoxes[2]);
-
-    s.erayear = numericValue(s.erayeartext);
-    s.bmonth = numericValue(s.bmonthtext);
-    s.bday = numericValue(s.bdaytext);
-    s.tyear = numericValue(s.tyeartext);
-    s.tmonth = numericValue(s.tmonthtext);
-    s.tday = numericValue(s.tdaytext);
-    s.m1 = s.bmonth;
-    s.d1 = s.bday;
-    s.y2 = s.tyear;
-    s.m2 = s.tmonth;
-    s.d2 = s.tday;
+TypedInputs personInputs(Screen& aisyou, const PersonControls& person) {
+    return {aisyou.text(person.nameBox),        aisyou.text(person.birthBoxes[0]),
+            aisyou.text(person.birthBoxes[1]),  aisyou.text(person.birthBoxes[2]),
+            aisyou.text(kTargetDateBoxes[0]),   aisyou.text(kTargetDateBoxes[1]),
+            aisyou.text(kTargetDateBoxes[2])};
 }
 
 // runperson1 and runperson2: the report of the target date, then the graph
@@ -48,7 +33,7 @@ void runPerson(Program& p, const PersonControls& person) {
     Screen& aisyou = p.screen(ScreenId::aisyou);
     s.person = person.person;
     s.byear = 0;
-    readPersonInputs(s, aisyou, person);
+    storeTypedInputs(s, personInputs(aisyou, person));
     s.eraname = selectedEra(aisyou, person.eraOptions);
     s.byear = westernYear(s.eraname, s.erayear);
     p.move(ScreenId::aisyou, ScreenId::aisyousin);
