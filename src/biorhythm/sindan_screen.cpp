@@ -23,7 +23,7 @@ bool finishDocument(Program& p) {
 
 void printGraph(Program& p) {
     Control& picture = p.screen(ScreenId::sindan).control("Picture1");
-    const Rect& size = picture.spec().rect;
+    const Rect& size = picture.design().rect;
     // At the page's top-left corner, at the size it has on the screen.
     p.printer().printPicture(
         PictureSource{"sindan", "Picture1", &picture.canvas(), size.width, size.height}, 0, 0);

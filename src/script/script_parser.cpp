@@ -165,9 +165,9 @@ void readControl(const std::string& word, ScriptLine& line) {
         throw ScriptError("コントロールは 画面.コントロール と書きます: " + word);
     line.screen = screenNamed(word.substr(0, dot));
     line.control = word.substr(dot + 1);
-    for (const ControlSpec& spec : screenSpec(line.screen).controls) {
-        if (controlKey(spec.name, spec.index) != line.control) continue;
-        if (const char* reason = kindMismatch(line.verb, spec.kind))
+    for (const ControlDesign& design : screenDesign(line.screen).controls) {
+        if (controlKey(design.name, design.index) != line.control) continue;
+        if (const char* reason = kindMismatch(line.verb, design.kind))
             throw ScriptError(std::string(reason) + ": " + word);
         return;
     }

@@ -9,80 +9,80 @@
 
 namespace bio {
 
-const ScreenSpec& screenSpec(ScreenId id) {
+const ScreenDesign& screenDesign(ScreenId id) {
     // Built once: the catalogue is fixed design data, shared by every Program.
-    static const std::array<ScreenSpec, kAllScreens.size()> specs{
-        baioSpec(),   sindanSpec(),    menyuSpec(),  hyoujiSpec(),
-        aisyouSpec(), aisyousinSpec(), kousinSpec(),
+    static const std::array<ScreenDesign, kAllScreens.size()> designs{
+        baioDesign(),   sindanDesign(),    menyuDesign(),  hyoujiDesign(),
+        aisyouDesign(), aisyousinDesign(), kousinDesign(),
     };
-    return specs[static_cast<std::size_t>(id)];
+    return designs[static_cast<std::size_t>(id)];
 }
 
 namespace catalogue {
 
 namespace {
 
-ControlSpec control(ControlKind kind, std::string name, std::string caption, Rect rect,
-                    std::string frame) {
-    ControlSpec spec;
-    spec.name = std::move(name);
-    spec.kind = kind;
-    spec.caption = std::move(caption);
-    spec.container = std::move(frame);
-    spec.rect = rect;
-    return spec;
+ControlDesign control(ControlKind kind, std::string name, std::string caption, Rect rect,
+                      std::string frame) {
+    ControlDesign design;
+    design.name = std::move(name);
+    design.kind = kind;
+    design.caption = std::move(caption);
+    design.container = std::move(frame);
+    design.rect = rect;
+    return design;
 }
 
 }  // namespace
 
-ControlSpec label(std::string name, std::string caption, Rect rect, std::string frame) {
+ControlDesign label(std::string name, std::string caption, Rect rect, std::string frame) {
     return control(ControlKind::Label, std::move(name), std::move(caption), rect, std::move(frame));
 }
 
-ControlSpec textBox(std::string name, Rect rect, std::string frame) {
+ControlDesign textBox(std::string name, Rect rect, std::string frame) {
     return control(ControlKind::TextBox, std::move(name), {}, rect, std::move(frame));
 }
 
-ControlSpec button(std::string name, std::string caption, Rect rect) {
+ControlDesign button(std::string name, std::string caption, Rect rect) {
     return control(ControlKind::CommandButton, std::move(name), std::move(caption), rect, {});
 }
 
-ControlSpec option(std::string name, std::string caption, Rect rect, std::string frame) {
+ControlDesign option(std::string name, std::string caption, Rect rect, std::string frame) {
     return control(ControlKind::OptionButton, std::move(name), std::move(caption), rect,
                    std::move(frame));
 }
 
-ControlSpec frame(std::string name, std::string caption, Rect rect) {
+ControlDesign frame(std::string name, std::string caption, Rect rect) {
     return control(ControlKind::Frame, std::move(name), std::move(caption), rect, {});
 }
 
-ControlSpec listBox(std::string name, Rect rect) {
+ControlDesign listBox(std::string name, Rect rect) {
     return control(ControlKind::ListBox, std::move(name), {}, rect, {});
 }
 
-ControlSpec pictureBox(std::string name, Rect rect) {
+ControlDesign pictureBox(std::string name, Rect rect) {
     return control(ControlKind::PictureBox, std::move(name), {}, rect, {});
 }
 
-ControlSpec menuCommand(std::string name, std::string caption) {
+ControlDesign menuCommand(std::string name, std::string caption) {
     return control(ControlKind::MenuCommand, std::move(name), std::move(caption), {}, {});
 }
 
-ControlSpec printerDialog(std::string name) {
+ControlDesign printerDialog(std::string name) {
     return control(ControlKind::PrinterDialog, std::move(name), {}, {}, {});
 }
 
-ControlSpec indexed(ControlSpec spec, int index) {
-    spec.index = index;
-    return spec;
+ControlDesign indexed(ControlDesign design, int index) {
+    design.index = index;
+    return design;
 }
 
-ControlSpec withFont(ControlSpec spec, Font font) {
-    spec.font = std::move(font);
-    return spec;
+ControlDesign withFont(ControlDesign design, Font font) {
+    design.font = std::move(font);
+    return design;
 }
 
-void addDateBoxes(std::vector<ControlSpec>& controls, const std::string& frame,
+void addDateBoxes(std::vector<ControlDesign>& controls, const std::string& frame,
                   const std::array<DateBox, 3>& boxes) {
     static const std::array<const char*, 3> units{"年", "月", "日"};
     for (std::size_t i = 0; i < boxes.size(); ++i) {
@@ -94,7 +94,7 @@ void addDateBoxes(std::vector<ControlSpec>& controls, const std::string& frame,
     }
 }
 
-void addTargetDateFrame(std::vector<ControlSpec>& controls, const std::string& frameName,
+void addTargetDateFrame(std::vector<ControlDesign>& controls, const std::string& frameName,
                         Rect frameRect, const std::array<std::string, 3>& unitLabels) {
     controls.push_back(frame(frameName, "現在の西暦年月日入力", frameRect));
     addDateBoxes(controls, frameName,
@@ -125,7 +125,7 @@ constexpr std::array<RegisterColumn, 6> kRegisterColumns{{
 
 }  // namespace
 
-void addRegisterHeadings(std::vector<ControlSpec>& controls, int top) {
+void addRegisterHeadings(std::vector<ControlDesign>& controls, int top) {
     for (std::size_t c = 0; c < kRegisterColumns.size(); ++c) {
         const RegisterColumn& column = kRegisterColumns[c];
         controls.push_back(label("Label" + std::to_string(c + 1), column.heading,
@@ -133,13 +133,13 @@ void addRegisterHeadings(std::vector<ControlSpec>& controls, int top) {
     }
 }
 
-void addRegisterRow(ScreenSpec& spec, int row, int top) {
+void addRegisterRow(ScreenDesign& design, int row, int top) {
     for (std::size_t c = 0; c < kRegisterColumns.size(); ++c) {
         const RegisterColumn& column = kRegisterColumns[c];
-        ControlSpec box = indexed(
+        ControlDesign box = indexed(
             textBox("Text" + std::to_string(c + 1), {column.left, top, column.width, 375}), row);
-        spec.tabOrder.push_back(controlKey(box.name, box.index));
-        spec.controls.push_back(std::move(box));
+        design.tabOrder.push_back(controlKey(box.name, box.index));
+        design.controls.push_back(std::move(box));
     }
 }
 

@@ -7,15 +7,15 @@
 
 namespace bio {
 
-const ScreenSpec& screenSpec(ScreenId id);
+const ScreenDesign& screenDesign(ScreenId id);
 
 // One file per screen.
-ScreenSpec baioSpec();
-ScreenSpec sindanSpec();
-ScreenSpec menyuSpec();
-ScreenSpec hyoujiSpec();
-ScreenSpec aisyouSpec();
-ScreenSpec aisyousinSpec();
-ScreenSpec kousinSpec();
+ScreenDesign baioDesign();
+ScreenDesign sindanDesign();
+ScreenDesign menyuDesign();
+ScreenDesign hyoujiDesign();
+ScreenDesign aisyouDesign();
+ScreenDesign aisyousinDesign();
+ScreenDesign kousinDesign();
 
 }  // namespace bio

@@ -23,7 +23,7 @@ struct PersonFrame {
     std::array<DateBox, 3> dateBoxes;
 };
 
-void addPersonFrame(std::vector<ControlSpec>& controls, const PersonFrame& person) {
+void addPersonFrame(std::vector<ControlDesign>& controls, const PersonFrame& person) {
     static const std::array<const char*, 4> eras{"明治", "大正", "昭和", "平成"};
     const std::array<int, 4> eraTops{360, 720, 1200, person.heiseiTop};
 
@@ -43,13 +43,13 @@ void addPersonFrame(std::vector<ControlSpec>& controls, const PersonFrame& perso
 
 // The compatibility input screen. The unit labels behind the date boxes have
 // no names of their own in the design; they take Label1..3 and Label10..15.
-ScreenSpec aisyouSpec() {
-    ScreenSpec spec;
-    spec.name = "aisyou";
-    spec.caption = "相性診断";
-    spec.width = 7935;
-    spec.height = 8595;
-    auto& controls = spec.controls;
+ScreenDesign aisyouDesign() {
+    ScreenDesign design;
+    design.name = "aisyou";
+    design.caption = "相性診断";
+    design.width = 7935;
+    design.height = 8595;
+    auto& controls = design.controls;
 
     controls.push_back(withFont(label("Label7", "相 性 診 断", {480, 240, 2415, 495}),
                                 {"ＭＳ ゴシック", 14, true}));
@@ -95,13 +95,14 @@ ScreenSpec aisyouSpec() {
                              "[相性診断実行]ボタンをクリックしてください.",
                              {1560, 7080, 5775, 495}));
 
-    spec.defaultButton = "Command1";
+    design.defaultButton = "Command1";
     // As designed: "登録" holds the focus when the screen opens.
-    spec.tabOrder = {"Command2", "Text7",   "Text1",    "Text2",    "Text3",   "Text8",   "Text11",
-                     "Text10",   "Text9",   "Command3", "Command1", "Text6",   "Text5",   "Text4",
-                     "Option4",  "Option3", "Option2",  "Option1",  "Option5", "Option6", "Option7",
-                     "Option8",  "Text12",  "Text13",   "Command4", "Command5"};
-    return spec;
+    design.tabOrder = {"Command2", "Text7",   "Text1",   "Text2",    "Text3",    "Text8",
+                       "Text11",   "Text10",  "Text9",   "Command3", "Command1", "Text6",
+                       "Text5",    "Text4",   "Option4", "Option3",  "Option2",  "Option1",
+                       "Option5",  "Option6", "Option7", "Option8",  "Text12",   "Text13",
+                       "Command4", "Command5"};
+    return design;
 }
 
 }  // namespace bio

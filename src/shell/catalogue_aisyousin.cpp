@@ -7,13 +7,13 @@ using namespace catalogue;
 
 // The compatibility result screen: title, report list and the two persons'
 // graph, stacked to fill the client area.
-ScreenSpec aisyousinSpec() {
-    ScreenSpec spec;
-    spec.name = "aisyousin";
-    spec.caption = "相性診断メッセージ";
-    spec.width = 11100;
-    spec.height = 9255;
-    spec.controls = {
+ScreenDesign aisyousinDesign() {
+    ScreenDesign design;
+    design.name = "aisyousin";
+    design.caption = "相性診断メッセージ";
+    design.width = 11100;
+    design.height = 9255;
+    design.controls = {
         withFont(label("Label1", "相性診断メッセージ", {120, 30, 3495, 300}),
                  {"富士ポップ", 11.25, true}),
         withFont(listBox("List1", {75, 360, 10935, 5280}), {"ＭＳ ゴシック", 9, true}),
@@ -22,8 +22,8 @@ ScreenSpec aisyousinSpec() {
         menuCommand("mnback", "メニューへ"),
         menuCommand("syuuryou", "終了"),
     };
-    spec.tabOrder = {"List1"};
-    return spec;
+    design.tabOrder = {"List1"};
+    return design;
 }
 
 }  // namespace bio

@@ -7,13 +7,13 @@ using namespace catalogue;
 
 // The biorhythm input screen. Its unit labels have no names of their own in
 // the design; they take the free numbers Label1..4, 6, 7 and 9..11.
-ScreenSpec baioSpec() {
-    ScreenSpec spec;
-    spec.name = "baio";
-    spec.caption = "バイオリズム診断";
-    spec.width = 7860;
-    spec.height = 8565;
-    auto& controls = spec.controls;
+ScreenDesign baioDesign() {
+    ScreenDesign design;
+    design.name = "baio";
+    design.caption = "バイオリズム診断";
+    design.width = 7860;
+    design.height = 8565;
+    auto& controls = design.controls;
 
     controls.push_back(frame("Frame3", "氏名の入力", {240, 120, 3975, 1095}));
     controls.push_back(textBox("Text7", {840, 480, 2535, 375}, "Frame3"));
@@ -53,11 +53,11 @@ ScreenSpec baioSpec() {
 
     controls.push_back(button("Command2", "メニューへ", {5640, 360, 1335, 495}));
 
-    spec.defaultButton = "Command1";
-    spec.tabOrder = {"Text7", "Option1", "Option2",  "Option3",  "Option4", "Text1",
-                     "Text2", "Text3",   "Text12",   "Text9",    "Text8",   "Text4",
-                     "Text5", "Text6",   "Command1", "Command4", "Command2"};
-    return spec;
+    design.defaultButton = "Command1";
+    design.tabOrder = {"Text7", "Option1", "Option2",  "Option3",  "Option4", "Text1",
+                       "Text2", "Text3",   "Text12",   "Text9",    "Text8",   "Text4",
+                       "Text5", "Text6",   "Command1", "Command4", "Command2"};
+    return design;
 }
 
 }  // namespace bio

@@ -6,13 +6,13 @@ namespace bio {
 using namespace catalogue;
 
 // The main menu: a title over a column of six buttons.
-ScreenSpec menyuSpec() {
-    ScreenSpec spec;
-    spec.name = "menyu";
-    spec.caption = "バイオリズム相性診断 Ver.2.0";
-    spec.width = 5625;
-    spec.height = 5520;
-    spec.controls = {
+ScreenDesign menyuDesign() {
+    ScreenDesign design;
+    design.name = "menyu";
+    design.caption = "バイオリズム相性診断 Ver.2.0";
+    design.width = 5625;
+    design.height = 5520;
+    design.controls = {
         withFont(label("Label1", "バイオリズム相性診断メニュー", {600, 360, 4455, 375}),
                  {"ＭＳ ゴシック", 12, true}),
         button("Command4", "相 性 診 断", {1680, 1080, 2295, 495}),
@@ -22,8 +22,8 @@ ScreenSpec menyuSpec() {
         button("Command2", "更　　　新", {1680, 3960, 2295, 495}),
         button("Command6", "終　　　了", {1680, 4680, 2295, 495}),
     };
-    spec.tabOrder = {"Command4", "Command1", "Command3", "Command5", "Command2", "Command6"};
-    return spec;
+    design.tabOrder = {"Command4", "Command1", "Command3", "Command5", "Command2", "Command6"};
+    return design;
 }
 
 }  // namespace bio

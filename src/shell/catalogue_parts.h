@@ -10,19 +10,19 @@
 
 namespace bio::catalogue {
 
-ControlSpec label(std::string name, std::string caption, Rect rect, std::string frame = {});
-ControlSpec textBox(std::string name, Rect rect, std::string frame = {});
-ControlSpec button(std::string name, std::string caption, Rect rect);
-ControlSpec option(std::string name, std::string caption, Rect rect, std::string frame);
-ControlSpec frame(std::string name, std::string caption, Rect rect);
-ControlSpec listBox(std::string name, Rect rect);
-ControlSpec pictureBox(std::string name, Rect rect);
-ControlSpec menuCommand(std::string name, std::string caption);
-ControlSpec printerDialog(std::string name);
+ControlDesign label(std::string name, std::string caption, Rect rect, std::string frame = {});
+ControlDesign textBox(std::string name, Rect rect, std::string frame = {});
+ControlDesign button(std::string name, std::string caption, Rect rect);
+ControlDesign option(std::string name, std::string caption, Rect rect, std::string frame);
+ControlDesign frame(std::string name, std::string caption, Rect rect);
+ControlDesign listBox(std::string name, Rect rect);
+ControlDesign pictureBox(std::string name, Rect rect);
+ControlDesign menuCommand(std::string name, std::string caption);
+ControlDesign printerDialog(std::string name);
 
 // The same control as a member of an indexed group.
-ControlSpec indexed(ControlSpec spec, int index);
-ControlSpec withFont(ControlSpec spec, Font font);
+ControlDesign indexed(ControlDesign design, int index);
+ControlDesign withFont(ControlDesign design, Font font);
 
 // A date box followed by its unit label ("年", "月" or "日").
 struct DateBox {
@@ -33,19 +33,19 @@ struct DateBox {
 };
 
 // Three date boxes with their labels "年", "月", "日", in that order.
-void addDateBoxes(std::vector<ControlSpec>& controls, const std::string& frame,
+void addDateBoxes(std::vector<ControlDesign>& controls, const std::string& frame,
                   const std::array<DateBox, 3>& boxes);
 
 // The frame "現在の西暦年月日入力" with Text4, Text5, Text6 for the target date;
 // baio and aisyou share its inner layout and differ only in where it sits.
-void addTargetDateFrame(std::vector<ControlSpec>& controls, const std::string& frameName,
+void addTargetDateFrame(std::vector<ControlDesign>& controls, const std::string& frameName,
                         Rect frameRect, const std::array<std::string, 3>& unitLabels);
 
 // The header labels Label1..Label6 ("番号" .. "日") over the record columns
 // shared by hyouji and kousin.
-void addRegisterHeadings(std::vector<ControlSpec>& controls, int top);
+void addRegisterHeadings(std::vector<ControlDesign>& controls, int top);
 // One record row: Text1(row)..Text6(row) in those columns, appended to the
 // tab order as well.
-void addRegisterRow(ScreenSpec& spec, int row, int top);
+void addRegisterRow(ScreenDesign& design, int row, int top);
 
 }  // namespace bio::catalogue

@@ -7,19 +7,19 @@ using namespace catalogue;
 
 // The biorhythm result screen: day counts, weekdays, the diagnosis list, the
 // month graph and a menu bar of print and navigation commands.
-ScreenSpec sindanSpec() {
+ScreenDesign sindanDesign() {
     const Font gothic9{"ＭＳ ゴシック", 9, true};
     const Font gothic975{"ＭＳ ゴシック", 9.75, true};
     const Font gothic1125{"ＭＳ ゴシック", 11.25, true};
 
-    ScreenSpec spec;
-    spec.name = "sindan";
-    spec.caption = "バイオリズム診断";
-    spec.width = 10665;
-    spec.height = 8265;
-    spec.font = {"ＭＳ ゴシック", 12, true};
-    spec.background = Rgb{255, 224, 192};
-    spec.controls = {
+    ScreenDesign design;
+    design.name = "sindan";
+    design.caption = "バイオリズム診断";
+    design.width = 10665;
+    design.height = 8265;
+    design.font = {"ＭＳ ゴシック", 12, true};
+    design.background = Rgb{255, 224, 192};
+    design.controls = {
         frame("Frame5", "バイオリズム計算", {120, 120, 6975, 975}),
         withFont(label("Label10", "生まれてから今日までの日数", {240, 360, 1815, 495}, "Frame5"),
                  gothic975),
@@ -53,8 +53,8 @@ ScreenSpec sindanSpec() {
         menuCommand("menyuhe", "メニューへ"),
         menuCommand("back", "データセット画面へ"),
     };
-    spec.tabOrder = {"Text9", "Text10", "Text11", "Text12", "Text1", "List1", "Text3", "Text2"};
-    return spec;
+    design.tabOrder = {"Text9", "Text10", "Text11", "Text12", "Text1", "List1", "Text3", "Text2"};
+    return design;
 }
 
 }  // namespace bio

@@ -12,16 +12,14 @@ Program::~Program() = default;
 Screen& Program::screen(ScreenId id) {
     auto& slot = screens_[index(id)];
     if (!slot) {
-        slot = std::make_unique<Screen>(screenSpec(id));
+        slot = std::make_unique<Screen>(screenDesign(id));
         // The load action runs once, before anything else sees the screen.
         if (loadActions_[index(id)]) loadActions_[index(id)](*this);
     }
     return *slot;
 }
 
-bool Program::visible(ScreenId id) const {
-    return created(id) && screens_[index(id)]->visible();
-}
+bool Program::visible(ScreenId id) const { return created(id) && screens_[index(id)]->visible(); }
 
 void Program::show(ScreenId id) { screen(id).setVisible(true); }
 
@@ -39,7 +37,9 @@ void Program::end() {
     ended_ = true;
 }
 
-void Program::setLoadAction(ScreenId id, Action action) { loadActions_[index(id)] = std::move(action); }
+void Program::setLoadAction(ScreenId id, Action action) {
+    loadActions_[index(id)] = std::move(action);
+}
 
 void Program::setCommand(ScreenId id, const std::string& controlKey, Action action) {
     commands_[index(id)][controlKey] = std::move(action);
@@ -57,7 +57,7 @@ bool Program::click(ScreenId id, const std::string& controlKey) {
 }
 
 void Program::enter(ScreenId id) {
-    const std::string& button = screen(id).spec().defaultButton;
+    const std::string& button = screen(id).design().defaultButton;
     if (!button.empty()) click(id, button);
 }
 

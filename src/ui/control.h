@@ -22,8 +22,6 @@ enum class ControlKind {
     PrinterDialog,  // a component without a window of its own
 };
 
-const char* controlKindName(ControlKind kind);
-
 // Position and size in twips (1/1440 inch), relative to the container.
 struct Rect {
     int left = 0, top = 0, width = 0, height = 0;
@@ -35,7 +33,7 @@ struct Font {
     bool bold = false;
 };
 
-struct ControlSpec {
+struct ControlDesign {
     std::string name;
     std::optional<int> index;  // member of an indexed group
     ControlKind kind = ControlKind::Label;
@@ -49,12 +47,12 @@ struct ControlSpec {
 std::string controlKey(const std::string& name, std::optional<int> index);
 
 class Control {
-public:
-    explicit Control(ControlSpec spec);
+  public:
+    explicit Control(ControlDesign design);
 
-    const ControlSpec& spec() const { return spec_; }
+    const ControlDesign& design() const { return design_; }
     const std::string& key() const { return key_; }
-    ControlKind kind() const { return spec_.kind; }
+    ControlKind kind() const { return design_.kind; }
 
     const std::string& text() const { return text_; }
     void setText(std::string text) { text_ = std::move(text); }
@@ -70,8 +68,8 @@ public:
     Canvas& canvas() { return canvas_; }
     const Canvas& canvas() const { return canvas_; }
 
-private:
-    ControlSpec spec_;
+  private:
+    ControlDesign design_;
     std::string key_;
     std::string text_;
     bool selected_ = false;

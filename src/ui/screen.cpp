@@ -4,9 +4,10 @@
 
 namespace bio {
 
-Screen::Screen(const ScreenSpec& spec) : spec_(spec) {
-    controls_.reserve(spec.controls.size());
-    for (const auto& control : spec.controls) controls_.push_back(std::make_unique<Control>(control));
+Screen::Screen(const ScreenDesign& design) : design_(design) {
+    controls_.reserve(design.controls.size());
+    for (const auto& control : design.controls)
+        controls_.push_back(std::make_unique<Control>(control));
 }
 
 Control* Screen::find(const std::string& key) {
@@ -21,7 +22,7 @@ const Control* Screen::find(const std::string& key) const {
 
 Control& Screen::control(const std::string& name) {
     if (Control* found = find(name)) return *found;
-    throw std::logic_error("screen " + spec_.name + " has no control " + name);
+    throw std::logic_error("screen " + design_.name + " has no control " + name);
 }
 
 Control& Screen::control(const std::string& name, int index) {
@@ -32,7 +33,7 @@ void Screen::select(const std::string& optionKey) {
     Control& chosen = control(optionKey);
     for (auto& other : controls_) {
         if (other->kind() == ControlKind::OptionButton &&
-            other->spec().container == chosen.spec().container)
+            other->design().container == chosen.design().container)
             other->setSelectedFlag(false);
     }
     chosen.setSelectedFlag(true);

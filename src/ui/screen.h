@@ -15,24 +15,24 @@ struct Rgb {
     int r = 0, g = 0, b = 0;
 };
 
-struct ScreenSpec {
+struct ScreenDesign {
     std::string name;
     std::string caption;
     int width = 0, height = 0;  // client area in twips, below any menu bar
     Font font{"ＭＳ ゴシック", 9, false};
     std::optional<Rgb> background;
-    std::vector<ControlSpec> controls;  // catalogue order
-    std::string defaultButton;          // key of the button Enter activates
-    std::vector<std::string> tabOrder;  // keys, first holds the focus on opening
+    std::vector<ControlDesign> controls;  // catalogue order
+    std::string defaultButton;            // key of the button Enter activates
+    std::vector<std::string> tabOrder;    // keys, first holds the focus on opening
 };
 
 class Screen {
-public:
-    explicit Screen(const ScreenSpec& spec);
+  public:
+    explicit Screen(const ScreenDesign& design);
 
-    const ScreenSpec& spec() const { return spec_; }
-    const std::string& name() const { return spec_.name; }
-    const std::string& caption() const { return spec_.caption; }
+    const ScreenDesign& design() const { return design_; }
+    const std::string& name() const { return design_.name; }
+    const std::string& caption() const { return design_.caption; }
 
     bool visible() const { return visible_; }
     void setVisible(bool visible) { visible_ = visible; }
@@ -48,13 +48,15 @@ public:
 
     // Text of a text box, caption of anything else.
     const std::string& text(const std::string& key) { return control(key).text(); }
-    void setText(const std::string& key, std::string text) { control(key).setText(std::move(text)); }
+    void setText(const std::string& key, std::string text) {
+        control(key).setText(std::move(text));
+    }
 
     // Selects an option button and deselects the others of its frame.
     void select(const std::string& optionKey);
 
-private:
-    const ScreenSpec& spec_;
+  private:
+    const ScreenDesign& design_;
     std::vector<std::unique_ptr<Control>> controls_;
     bool visible_ = false;
 };

@@ -103,7 +103,7 @@ int main(int argc, char* argv[]) {
     shown.save(QString::fromLocal8Bit(argv[2]));
 
     int failures = 0;
-    for (const bio::ControlSpec& control : bio::screenSpec(bio::ScreenId::baio).controls) {
+    for (const bio::ControlDesign& control : bio::screenDesign(bio::ScreenId::baio).controls) {
         if (!hasCaption(control.kind)) continue;
         const std::string key = bio::controlKey(control.name, control.index);
         QWidget* widget = window.widget(key);

@@ -147,7 +147,7 @@ class ViewTest : public QObject {
                                                "Command4", "Command5"};
         for (ScreenId id : {ScreenId::baio, ScreenId::menyu, ScreenId::kousin}) {
             QStringList order;
-            for (const auto& key : screenSpec(id).tabOrder) order << QString::fromStdString(key);
+            for (const auto& key : screenDesign(id).tabOrder) order << QString::fromStdString(key);
             QTest::newRow(std::string(screenName(id)).c_str()) << id << order;
         }
     }
@@ -272,9 +272,9 @@ class ViewTest : public QObject {
 
     void captionsHaveNoMissingGlyphs() {
         QFETCH(ScreenId, id);
-        const ScreenSpec& spec = screenSpec(id);
-        for (const ControlSpec& control : spec.controls) {
-            const QFont font = qtFont(control.font.value_or(spec.font));
+        const ScreenDesign& design = screenDesign(id);
+        for (const ControlDesign& control : design.controls) {
+            const QFont font = qtFont(control.font.value_or(design.font));
             const QFontMetrics metrics(font);
             const QString caption = QString::fromStdString(control.caption);
             for (char32_t ch : caption.toUcs4())

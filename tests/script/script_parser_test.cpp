@@ -177,18 +177,18 @@ TEST(ParseLine, ChecksTheControlKindOfEveryCatalogueEntry) {
     };
     int accepted = 0;
     for (ScreenId id : kAllScreens) {
-        for (const ControlSpec& spec : screenSpec(id).controls) {
+        for (const ControlDesign& design : screenDesign(id).controls) {
             std::string target =
-                std::string(screenName(id)) + "." + controlKey(spec.name, spec.index);
+                std::string(screenName(id)) + "." + controlKey(design.name, design.index);
             for (const auto& verb : verbs) {
                 bool fits = verb.kinds.empty() || std::find(verb.kinds.begin(), verb.kinds.end(),
-                                                            spec.kind) != verb.kinds.end();
+                                                            design.kind) != verb.kinds.end();
                 std::string reason = errorOf(std::string(verb.word) + " " + target);
                 EXPECT_EQ(reason.empty(), fits) << verb.word << " " << target << ": " << reason;
                 accepted += fits;
             }
             std::string reason = errorOf("set " + target + " \"x\"");
-            EXPECT_EQ(reason.empty(), spec.kind == ControlKind::TextBox)
+            EXPECT_EQ(reason.empty(), design.kind == ControlKind::TextBox)
                 << target << ": " << reason;
         }
     }

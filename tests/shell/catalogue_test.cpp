@@ -9,8 +9,8 @@
 namespace bio {
 namespace {
 
-const ControlSpec* findControl(const ScreenSpec& spec, const std::string& key) {
-    for (const ControlSpec& control : spec.controls)
+const ControlDesign* findControl(const ScreenDesign& design, const std::string& key) {
+    for (const ControlDesign& control : design.controls)
         if (controlKey(control.name, control.index) == key) return &control;
     return nullptr;
 }
@@ -127,7 +127,7 @@ const Expected kCaptions[] = {
 TEST(Catalogue, CarriesEveryCaptionExactly) {
     for (const Expected& e : kCaptions) {
         SCOPED_TRACE(std::string(screenName(e.screen)) + "." + e.key);
-        const ControlSpec* control = findControl(screenSpec(e.screen), e.key);
+        const ControlDesign* control = findControl(screenDesign(e.screen), e.key);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(control->kind, e.kind);
         EXPECT_EQ(control->caption, e.caption);
@@ -150,11 +150,11 @@ TEST(Catalogue, ScreensHaveTheirNamesCaptionsAndSizes) {
         {S::kousin, "更新", 7440, 2220},
     };
     for (const Figures& s : screens) {
-        const ScreenSpec& spec = screenSpec(s.id);
-        EXPECT_EQ(spec.name, screenName(s.id));
-        EXPECT_EQ(spec.caption, s.caption);
-        EXPECT_EQ(spec.width, s.width) << spec.name;
-        EXPECT_EQ(spec.height, s.height) << spec.name;
+        const ScreenDesign& design = screenDesign(s.id);
+        EXPECT_EQ(design.name, screenName(s.id));
+        EXPECT_EQ(design.caption, s.caption);
+        EXPECT_EQ(design.width, s.width) << design.name;
+        EXPECT_EQ(design.height, s.height) << design.name;
     }
 }
 
@@ -177,7 +177,7 @@ TEST(Catalogue, UnitLabelsStandBehindTheirBoxes) {
     for (const Unit& u : units) {
         SCOPED_TRACE(std::string(screenName(u.screen)) + "." + u.frame);
         std::vector<std::string> captions;
-        for (const ControlSpec& c : screenSpec(u.screen).controls)
+        for (const ControlDesign& c : screenDesign(u.screen).controls)
             if (c.kind == K::Label && c.container == u.frame) captions.push_back(c.caption);
         EXPECT_EQ(captions, u.captions);
     }
@@ -186,7 +186,7 @@ TEST(Catalogue, UnitLabelsStandBehindTheirBoxes) {
 TEST(Catalogue, KeysAreUniqueWithinEachScreen) {
     for (ScreenId id : kAllScreens) {
         std::set<std::string> keys;
-        for (const ControlSpec& c : screenSpec(id).controls)
+        for (const ControlDesign& c : screenDesign(id).controls)
             EXPECT_TRUE(keys.insert(controlKey(c.name, c.index)).second)
                 << screenName(id) << " repeats " << controlKey(c.name, c.index);
     }
@@ -194,16 +194,16 @@ TEST(Catalogue, KeysAreUniqueWithinEachScreen) {
 
 TEST(Catalogue, ContainersAreFramesOfTheSameScreen) {
     for (ScreenId id : kAllScreens) {
-        const ScreenSpec& spec = screenSpec(id);
-        for (const ControlSpec& c : spec.controls) {
-            SCOPED_TRACE(spec.name + "." + controlKey(c.name, c.index));
+        const ScreenDesign& design = screenDesign(id);
+        for (const ControlDesign& c : design.controls) {
+            SCOPED_TRACE(design.name + "." + controlKey(c.name, c.index));
             // Option buttons are grouped by their frame; a loose one would
             // join a screen-wide group.
             if (c.kind == K::OptionButton) {
                 EXPECT_FALSE(c.container.empty());
             }
             if (c.container.empty()) continue;
-            const ControlSpec* frame = findControl(spec, c.container);
+            const ControlDesign* frame = findControl(design, c.container);
             ASSERT_NE(frame, nullptr);
             EXPECT_EQ(frame->kind, K::Frame);
             EXPECT_TRUE(frame->container.empty()) << "frames are not nested";
@@ -213,9 +213,9 @@ TEST(Catalogue, ContainersAreFramesOfTheSameScreen) {
 
 TEST(Catalogue, EveryControlLiesInsideItsContainer) {
     for (ScreenId id : kAllScreens) {
-        const ScreenSpec& spec = screenSpec(id);
-        for (const ControlSpec& c : spec.controls) {
-            SCOPED_TRACE(spec.name + "." + controlKey(c.name, c.index));
+        const ScreenDesign& design = screenDesign(id);
+        for (const ControlDesign& c : design.controls) {
+            SCOPED_TRACE(design.name + "." + controlKey(c.name, c.index));
             if (c.kind == K::MenuCommand || c.kind == K::PrinterDialog) {
                 // No window of their own on the client area.
                 EXPECT_EQ(c.rect.width, 0);
@@ -223,8 +223,8 @@ TEST(Catalogue, EveryControlLiesInsideItsContainer) {
                 EXPECT_TRUE(c.container.empty());
                 continue;
             }
-            int width = spec.width, height = spec.height;
-            if (const ControlSpec* frame = findControl(spec, c.container)) {
+            int width = design.width, height = design.height;
+            if (const ControlDesign* frame = findControl(design, c.container)) {
                 width = frame->rect.width;
                 height = frame->rect.height;
             }
@@ -240,25 +240,25 @@ TEST(Catalogue, EveryControlLiesInsideItsContainer) {
 
 TEST(Catalogue, DefaultButtonsAreBaioAndAisyouRunButtons) {
     for (ScreenId id : kAllScreens) {
-        const ScreenSpec& spec = screenSpec(id);
+        const ScreenDesign& design = screenDesign(id);
         if (id == S::baio || id == S::aisyou) {
-            EXPECT_EQ(spec.defaultButton, "Command1");
-            const ControlSpec* button = findControl(spec, spec.defaultButton);
+            EXPECT_EQ(design.defaultButton, "Command1");
+            const ControlDesign* button = findControl(design, design.defaultButton);
             ASSERT_NE(button, nullptr);
             EXPECT_EQ(button->kind, K::CommandButton);
         } else {
-            EXPECT_EQ(spec.defaultButton, "") << spec.name << ": Enter does nothing there";
+            EXPECT_EQ(design.defaultButton, "") << design.name << ": Enter does nothing there";
         }
     }
 }
 
 TEST(Catalogue, TabOrderHoldsEachFocusableControlOnce) {
     for (ScreenId id : kAllScreens) {
-        const ScreenSpec& spec = screenSpec(id);
-        SCOPED_TRACE(spec.name);
-        std::multiset<std::string> inOrder(spec.tabOrder.begin(), spec.tabOrder.end());
+        const ScreenDesign& design = screenDesign(id);
+        SCOPED_TRACE(design.name);
+        std::multiset<std::string> inOrder(design.tabOrder.begin(), design.tabOrder.end());
         std::multiset<std::string> focusable;
-        for (const ControlSpec& c : spec.controls)
+        for (const ControlDesign& c : design.controls)
             if (takesFocus(c.kind)) focusable.insert(controlKey(c.name, c.index));
         EXPECT_EQ(inOrder, focusable);
     }
@@ -271,13 +271,13 @@ TEST(Catalogue, AisyouTabOrderStartsOnRegisterButton) {
         "Option4",  "Option3", "Option2",  "Option1",  "Option5",  "Option6", "Option7",
         "Option8",  "Text12",  "Text13",   "Command4", "Command5",
     };
-    EXPECT_EQ(screenSpec(S::aisyou).tabOrder, expected);
+    EXPECT_EQ(screenDesign(S::aisyou).tabOrder, expected);
 }
 
 TEST(Catalogue, ButtonsAndMenusComeInDesignOrder) {
     auto keysOfKind = [](ScreenId id, ControlKind kind) {
         std::vector<std::string> keys;
-        for (const ControlSpec& c : screenSpec(id).controls)
+        for (const ControlDesign& c : screenDesign(id).controls)
             if (c.kind == kind) keys.push_back(controlKey(c.name, c.index));
         return keys;
     };
@@ -298,12 +298,12 @@ TEST(Catalogue, RegisterScreensHoldTheirIndexedBoxes) {
     // field widths. kousin: the single row 0 in the same columns.
     const int lefts[] = {120, 960, 3240, 4200, 5160, 6120};
     const int widths[] = {735, 2175, 855, 855, 855, 855};
-    const ScreenSpec& hyouji = screenSpec(S::hyouji);
-    const ScreenSpec& kousin = screenSpec(S::kousin);
+    const ScreenDesign& hyouji = screenDesign(S::hyouji);
+    const ScreenDesign& kousin = screenDesign(S::kousin);
     for (int column = 0; column < 6; ++column) {
         const std::string name = "Text" + std::to_string(column + 1);
         for (int row = 0; row < 10; ++row) {
-            const ControlSpec* box = findControl(hyouji, controlKey(name, row));
+            const ControlDesign* box = findControl(hyouji, controlKey(name, row));
             ASSERT_NE(box, nullptr) << name << "(" << row << ")";
             EXPECT_EQ(box->kind, K::TextBox);
             EXPECT_EQ(box->rect.left, lefts[column]);
@@ -312,7 +312,7 @@ TEST(Catalogue, RegisterScreensHoldTheirIndexedBoxes) {
             EXPECT_EQ(box->rect.height, 375);
         }
         EXPECT_EQ(findControl(hyouji, controlKey(name, 10)), nullptr);
-        const ControlSpec* entry = findControl(kousin, controlKey(name, 0));
+        const ControlDesign* entry = findControl(kousin, controlKey(name, 0));
         ASSERT_NE(entry, nullptr);
         EXPECT_EQ(entry->rect.width, widths[column]);
         EXPECT_EQ(findControl(kousin, name), nullptr) << "a group member, not a plain box";
@@ -345,7 +345,7 @@ TEST(Catalogue, LayoutFollowsTheDesignFigures) {
     };
     for (const Placed& p : placed) {
         SCOPED_TRACE(std::string(screenName(p.screen)) + "." + p.key);
-        const ControlSpec* c = findControl(screenSpec(p.screen), p.key);
+        const ControlDesign* c = findControl(screenDesign(p.screen), p.key);
         ASSERT_NE(c, nullptr);
         EXPECT_EQ(c->rect.left, p.rect.left);
         EXPECT_EQ(c->rect.top, p.rect.top);
@@ -353,14 +353,14 @@ TEST(Catalogue, LayoutFollowsTheDesignFigures) {
         EXPECT_EQ(c->rect.height, p.rect.height);
     }
     // Era buttons: a column top to bottom, 平成 higher up in person 2's frame.
-    const ScreenSpec& aisyou = screenSpec(S::aisyou);
+    const ScreenDesign& aisyou = screenDesign(S::aisyou);
     EXPECT_EQ(findControl(aisyou, "Option4")->rect.top, 1680);
     EXPECT_EQ(findControl(aisyou, "Option8")->rect.top, 1560);
     EXPECT_EQ(findControl(aisyou, "Option7")->rect.top, 1200);
 }
 
 TEST(Catalogue, FontsOfResultScreens) {
-    const ScreenSpec& sindan = screenSpec(S::sindan);
+    const ScreenDesign& sindan = screenDesign(S::sindan);
     EXPECT_EQ(sindan.font.family, "ＭＳ ゴシック");
     EXPECT_EQ(sindan.font.points, 12);
     EXPECT_TRUE(sindan.font.bold);
@@ -391,7 +391,7 @@ TEST(Catalogue, FontsOfResultScreens) {
     };
     for (const FontOf& f : fonts) {
         SCOPED_TRACE(std::string(screenName(f.screen)) + "." + f.key);
-        const ControlSpec* c = findControl(screenSpec(f.screen), f.key);
+        const ControlDesign* c = findControl(screenDesign(f.screen), f.key);
         ASSERT_NE(c, nullptr);
         if (!f.family) {
             EXPECT_FALSE(c->font.has_value());
@@ -405,7 +405,7 @@ TEST(Catalogue, FontsOfResultScreens) {
 }
 
 TEST(Catalogue, OptionGroupsOfAisyouAreIndependent) {
-    Screen aisyou(screenSpec(S::aisyou));
+    Screen aisyou(screenDesign(S::aisyou));
     aisyou.select("Option3");
     aisyou.select("Option5");
     aisyou.select("Option1");

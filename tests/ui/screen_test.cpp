@@ -7,11 +7,11 @@
 namespace bio {
 namespace {
 
-ScreenSpec twoFrames() {
-    ScreenSpec spec;
-    spec.name = "test";
-    spec.caption = "テスト";
-    spec.controls = {
+ScreenDesign twoFrames() {
+    ScreenDesign design;
+    design.name = "test";
+    design.caption = "テスト";
+    design.controls = {
         {"Frame1", {}, ControlKind::Frame, "人1", "", {}, {}},
         {"Option1", {}, ControlKind::OptionButton, "明治", "Frame1", {}, {}},
         {"Option2", {}, ControlKind::OptionButton, "大正", "Frame1", {}, {}},
@@ -21,12 +21,12 @@ ScreenSpec twoFrames() {
         {"Text1", 1, ControlKind::TextBox, "", "", {}, {}},
         {"Label1", {}, ControlKind::Label, "番号", "", {}, {}},
     };
-    return spec;
+    return design;
 }
 
 TEST(Screen, OptionButtonsAreExclusiveWithinTheirFrameOnly) {
-    ScreenSpec spec = twoFrames();
-    Screen screen(spec);
+    ScreenDesign design = twoFrames();
+    Screen screen(design);
     EXPECT_FALSE(screen.control("Option1").selected());  // none selected at first
 
     screen.select("Option5");
@@ -38,8 +38,8 @@ TEST(Screen, OptionButtonsAreExclusiveWithinTheirFrameOnly) {
 }
 
 TEST(Screen, IndexedGroupsAreAddressedByIndex) {
-    ScreenSpec spec = twoFrames();
-    Screen screen(spec);
+    ScreenDesign design = twoFrames();
+    Screen screen(design);
     screen.control("Text1", 1).setText("山田");
     EXPECT_EQ(screen.text("Text1(1)"), "山田");
     EXPECT_EQ(screen.text("Text1(0)"), "");
@@ -49,9 +49,9 @@ TEST(Screen, IndexedGroupsAreAddressedByIndex) {
 }
 
 TEST(Screen, TextBoxesStartEmptyAndOtherControlsShowTheirCaption) {
-    ScreenSpec spec = twoFrames();
-    spec.controls[5].caption = "design text";
-    Screen screen(spec);
+    ScreenDesign design = twoFrames();
+    design.controls[5].caption = "design text";
+    Screen screen(design);
     EXPECT_EQ(screen.text("Text1(0)"), "");
     EXPECT_EQ(screen.text("Label1"), "番号");
     EXPECT_EQ(screen.text("Option1"), "明治");

@@ -44,7 +44,7 @@ void ProgramView::sync() {
     for (ScreenId id : kAllScreens) {
         if (!program_.created(id)) continue;
         auto& window = windows_[slot(id)];
-        if (!window) window = std::make_unique<ScreenWindow>(screenSpec(id), inputOf(id));
+        if (!window) window = std::make_unique<ScreenWindow>(screenDesign(id), inputOf(id));
         window->mirror(program_.screen(id));
     }
     if (program_.ended()) {

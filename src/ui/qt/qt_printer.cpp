@@ -21,11 +21,11 @@ constexpr double kScreenPixelsPerInch = 96.0;
 // The font the picture box draws its texts in on screen.
 QFont pictureFont(const PictureSource& picture) {
     if (auto id = screenFromName(picture.screen)) {
-        const ScreenSpec& spec = screenSpec(*id);
-        for (const ControlSpec& control : spec.controls)
+        const ScreenDesign& design = screenDesign(*id);
+        for (const ControlDesign& control : design.controls)
             if (controlKey(control.name, control.index) == picture.control)
-                return qtFont(control.font.value_or(spec.font));
-        return qtFont(spec.font);
+                return qtFont(control.font.value_or(design.font));
+        return qtFont(design.font);
     }
     return qtFont(Font{});
 }

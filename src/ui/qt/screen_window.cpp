@@ -59,8 +59,9 @@ void mirrorItems(QListWidget* list, std::vector<std::string>& shown,
 
 }  // namespace
 
-ScreenWindow::ScreenWindow(const ScreenSpec& spec, WindowInput input) : input_(std::move(input)) {
-    setWindowTitle(qt(spec.caption));
+ScreenWindow::ScreenWindow(const ScreenDesign& design, WindowInput input)
+    : input_(std::move(input)) {
+    setWindowTitle(qt(design.caption));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -68,28 +69,28 @@ ScreenWindow::ScreenWindow(const ScreenSpec& spec, WindowInput input) : input_(s
 
     const double dpi = logicalDpiX();
     client_ = new QWidget(this);
-    client_->setFixedSize(twipsToPixels(spec.width, dpi), twipsToPixels(spec.height, dpi));
-    if (spec.background) {
+    client_->setFixedSize(twipsToPixels(design.width, dpi), twipsToPixels(design.height, dpi));
+    if (design.background) {
         QPalette palette = client_->palette();
         palette.setColor(QPalette::Window,
-                         QColor(spec.background->r, spec.background->g, spec.background->b));
+                         QColor(design.background->r, design.background->g, design.background->b));
         client_->setPalette(palette);
         client_->setAutoFillBackground(true);
     }
     layout->addWidget(client_);
-    build(spec);
-    applyTabOrder(spec);
+    build(design);
+    applyTabOrder(design);
 }
 
 ScreenWindow::~ScreenWindow() = default;
 
-void ScreenWindow::build(const ScreenSpec& spec) {
-    bound_.resize(spec.controls.size());
+void ScreenWindow::build(const ScreenDesign& design) {
+    bound_.resize(design.controls.size());
     // Frames first, so that the controls they hold find them whatever the
     // catalogue order; controls inside a frame are placed relative to it.
     std::map<std::string, QWidget*> frames;
     auto place = [&](std::size_t i) {
-        const ControlSpec& control = spec.controls[i];
+        const ControlDesign& control = design.controls[i];
         QWidget* parent = client_;
         if (auto frame = frames.find(control.container); frame != frames.end())
             parent = frame->second;
@@ -99,31 +100,31 @@ void ScreenWindow::build(const ScreenSpec& spec) {
         bound.widget = createWidget(control, parent);
         if (!bound.widget) return;
         bound.widget->setGeometry(pixelRect(control.rect, logicalDpiX()));
-        bound.widget->setFont(qtFont(control.font.value_or(spec.font)));
+        bound.widget->setFont(qtFont(control.font.value_or(design.font)));
         if (control.kind == ControlKind::Frame) frames[bound.key] = bound.widget;
     };
-    for (std::size_t i = 0; i < spec.controls.size(); ++i)
-        if (spec.controls[i].kind == ControlKind::Frame) place(i);
-    for (std::size_t i = 0; i < spec.controls.size(); ++i)
-        if (spec.controls[i].kind != ControlKind::Frame) place(i);
+    for (std::size_t i = 0; i < design.controls.size(); ++i)
+        if (design.controls[i].kind == ControlKind::Frame) place(i);
+    for (std::size_t i = 0; i < design.controls.size(); ++i)
+        if (design.controls[i].kind != ControlKind::Frame) place(i);
 
     QMenuBar* menuBar = nullptr;
-    for (std::size_t i = 0; i < spec.controls.size(); ++i) {
-        if (spec.controls[i].kind != ControlKind::MenuCommand) continue;
+    for (std::size_t i = 0; i < design.controls.size(); ++i) {
+        if (design.controls[i].kind != ControlKind::MenuCommand) continue;
         if (!menuBar) {
             menuBar = new QMenuBar(this);
             this->layout()->setMenuBar(menuBar);
         }
         const std::string key = bound_[i].key;
-        bound_[i].action = menuBar->addAction(qt(spec.controls[i].caption));
+        bound_[i].action = menuBar->addAction(qt(design.controls[i].caption));
         connect(bound_[i].action, &QAction::triggered, this, [this, key] { input_.clicked(key); });
     }
 
-    if (auto* button = qobject_cast<QPushButton*>(widget(spec.defaultButton)))
+    if (auto* button = qobject_cast<QPushButton*>(widget(design.defaultButton)))
         button->setDefault(true);
 }
 
-QWidget* ScreenWindow::createWidget(const ControlSpec& control, QWidget* parent) {
+QWidget* ScreenWindow::createWidget(const ControlDesign& control, QWidget* parent) {
     const std::string key = controlKey(control.name, control.index);
     const QString caption = qt(control.caption);
     switch (control.kind) {
@@ -168,9 +169,9 @@ QWidget* ScreenWindow::createWidget(const ControlSpec& control, QWidget* parent)
     return nullptr;
 }
 
-void ScreenWindow::applyTabOrder(const ScreenSpec& spec) {
+void ScreenWindow::applyTabOrder(const ScreenDesign& design) {
     std::vector<QWidget*> chain;
-    for (const auto& key : spec.tabOrder) {
+    for (const auto& key : design.tabOrder) {
         if (QWidget* w = widget(key)) {
             if (chain.empty()) firstFocus_ = key;
             chain.push_back(w);

@@ -26,7 +26,7 @@ struct WindowInput {
 
 class ScreenWindow : public QWidget {
   public:
-    ScreenWindow(const ScreenSpec& spec, WindowInput input);
+    ScreenWindow(const ScreenDesign& design, WindowInput input);
     ~ScreenWindow() override;
 
     // Writes every widget whose value differs from the model, without letting
@@ -47,9 +47,9 @@ class ScreenWindow : public QWidget {
   private:
     struct Bound;
 
-    void build(const ScreenSpec& spec);
-    QWidget* createWidget(const ControlSpec& control, QWidget* parent);
-    void applyTabOrder(const ScreenSpec& spec);
+    void build(const ScreenDesign& design);
+    QWidget* createWidget(const ControlDesign& control, QWidget* parent);
+    void applyTabOrder(const ScreenDesign& design);
     const Bound* find(const std::string& key) const;
 
     WindowInput input_;
