@@ -20,13 +20,11 @@ void Canvas::print(const std::string& text) {
 }
 
 void Canvas::setAutoRedraw() {
-    autoRedraw_ = true;
     ops_.push_back({CanvasOp::Kind::AutoRedraw, 0, 0, 0, 0, color_, width_, {}});
 }
 
 void Canvas::clear() {
     ops_.clear();
-    autoRedraw_ = false;
     textX_ = textY_ = 0;
 }
 

@@ -35,7 +35,6 @@ public:
     void print(const std::string& text);
     // Switches the retained image on: from here on the canvas repaints itself.
     void setAutoRedraw();
-    bool autoRedraw() const { return autoRedraw_; }
 
     // Back to a blank picture; the pen survives, as on the platform's canvas.
     void clear();
@@ -47,7 +46,6 @@ private:
     int color_ = 0;  // black
     int width_ = 1;
     double textX_ = 0, textY_ = 0;
-    bool autoRedraw_ = false;
 };
 
 }  // namespace bio

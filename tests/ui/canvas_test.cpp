@@ -30,7 +30,6 @@ TEST(Canvas, RecordsOperationsWithThePenOfTheirMoment) {
     EXPECT_EQ(ops[3].text, " 12 ");
     EXPECT_EQ(ops[3].color, 12);
     EXPECT_EQ(ops[4].width, 2);
-    EXPECT_TRUE(canvas.autoRedraw());
 }
 
 TEST(Canvas, ClearingBlanksThePictureButKeepsThePen) {
@@ -42,7 +41,6 @@ TEST(Canvas, ClearingBlanksThePictureButKeepsThePen) {
     canvas.clear();
 
     EXPECT_TRUE(canvas.ops().empty());
-    EXPECT_FALSE(canvas.autoRedraw());
     canvas.line(0, 0, 1, 1);
     EXPECT_EQ(canvas.ops().at(0).color, 12);
     EXPECT_EQ(canvas.ops().at(0).width, 2);
