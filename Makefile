@@ -16,10 +16,10 @@ run: build
 
 test: build
 	@ctest --preset dev -j $(JOBS)
+	@scripts/fuzz 10
 	@cmake --preset asan -DBIO_WERROR=$(WERROR) >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 	@ctest --preset asan -j $(JOBS)
-	@scripts/fuzz 10
 
 fuzz: bootstrap
 	@scripts/fuzz $(FUZZ_SECONDS)
