@@ -12,8 +12,8 @@
 #include <cstring>
 #include <memory>
 
-#include "ui/qt/desktop_program.h"
-#include "ui/qt/japanese_fonts.h"
+#include "desktop/desktop_program.h"
+#include "desktop/japanese_fonts.h"
 #include "ui/system_clock.h"
 
 namespace {

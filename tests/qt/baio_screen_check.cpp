@@ -17,9 +17,9 @@
 #include <cstdio>
 #include <optional>
 
+#include "desktop/desktop_program.h"
+#include "desktop/japanese_fonts.h"
 #include "shell/catalogue.h"
-#include "ui/qt/desktop_program.h"
-#include "ui/qt/japanese_fonts.h"
 #include "ui/system_clock.h"
 
 namespace {

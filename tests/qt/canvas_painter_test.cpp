@@ -1,16 +1,16 @@
 // The canvas painter: colours, pen widths, upright text and clipping, and a
 // real month graph on the result screen.
 
-#include "ui/qt/canvas_painter.h"
+#include "desktop/canvas_painter.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QTest>
 #include <cmath>
 
+#include "desktop/japanese_fonts.h"
+#include "desktop/picture_widget.h"
 #include "qt_test_support.h"
-#include "ui/qt/japanese_fonts.h"
-#include "ui/qt/picture_widget.h"
 
 using namespace bio;
 using namespace bio::testing;

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "desktop/qt_dialogs.h"
+#include "desktop/qt_printer.h"
 #include "qt_test_support.h"
-#include "ui/qt/qt_dialogs.h"
-#include "ui/qt/qt_printer.h"
 
 using namespace bio;
 using namespace bio::testing;

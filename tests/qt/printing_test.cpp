@@ -12,10 +12,10 @@
 #include <QTest>
 
 #include "app/app.h"
+#include "desktop/japanese_fonts.h"
+#include "desktop/program_view.h"
+#include "desktop/qt_printer.h"
 #include "qt_test_support.h"
-#include "ui/qt/japanese_fonts.h"
-#include "ui/qt/program_view.h"
-#include "ui/qt/qt_printer.h"
 
 using namespace bio;
 using namespace bio::testing;

@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "desktop/desktop_program.h"
 #include "testing/program_fixture.h"
-#include "ui/qt/desktop_program.h"
 
 namespace bio::testing {
 

@@ -11,11 +11,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "desktop/frame_box.h"
+#include "desktop/japanese_fonts.h"
 #include "qt_test_support.h"
 #include "register/record_layout.h"
 #include "shell/catalogue.h"
-#include "ui/qt/frame_box.h"
-#include "ui/qt/japanese_fonts.h"
 
 using namespace bio;
 using namespace bio::testing;

@@ -1,11 +1,11 @@
-#include "ui/qt/qt_dialogs.h"
+#include "desktop/qt_dialogs.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
 
-#include "ui/qt/qt_printer.h"
+#include "desktop/qt_printer.h"
 
 namespace bio {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/desktop_program.h"
+#include "desktop/desktop_program.h"
 
 #include "app/app.h"
 

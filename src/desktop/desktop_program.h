@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <memory>
 
+#include "desktop/program_view.h"
+#include "desktop/qt_dialogs.h"
+#include "desktop/qt_printer.h"
 #include "shell/program.h"
-#include "ui/qt/program_view.h"
-#include "ui/qt/qt_dialogs.h"
-#include "ui/qt/qt_printer.h"
 
 namespace bio {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/screen_window.h"
+#include "desktop/screen_window.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -14,10 +14,10 @@
 #include <algorithm>
 #include <map>
 
-#include "ui/qt/frame_box.h"
-#include "ui/qt/japanese_fonts.h"
-#include "ui/qt/picture_widget.h"
-#include "ui/qt/twips.h"
+#include "desktop/frame_box.h"
+#include "desktop/japanese_fonts.h"
+#include "desktop/picture_widget.h"
+#include "desktop/twips.h"
 
 namespace bio {
 

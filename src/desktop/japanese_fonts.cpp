@@ -1,4 +1,4 @@
-#include "ui/qt/japanese_fonts.h"
+#include "desktop/japanese_fonts.h"
 
 #include <QStringList>
 

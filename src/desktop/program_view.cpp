@@ -1,4 +1,4 @@
-#include "ui/qt/program_view.h"
+#include "desktop/program_view.h"
 
 #include "shell/catalogue.h"
 

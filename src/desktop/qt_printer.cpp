@@ -1,4 +1,4 @@
-#include "ui/qt/qt_printer.h"
+#include "desktop/qt_printer.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -6,10 +6,10 @@
 #include <QPainter>
 #include <QPrinterInfo>
 
+#include "desktop/canvas_painter.h"
+#include "desktop/japanese_fonts.h"
+#include "desktop/twips.h"
 #include "shell/catalogue.h"
-#include "ui/qt/canvas_painter.h"
-#include "ui/qt/japanese_fonts.h"
-#include "ui/qt/twips.h"
 
 namespace bio {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/canvas_painter.h"
+#include "desktop/canvas_painter.h"
 
 #include <QPainter>
 #include <algorithm>

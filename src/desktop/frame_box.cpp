@@ -1,4 +1,4 @@
-#include "ui/qt/frame_box.h"
+#include "desktop/frame_box.h"
 
 #include <QPainter>
 

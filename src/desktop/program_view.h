@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "desktop/screen_window.h"
 #include "shell/program.h"
-#include "ui/qt/screen_window.h"
 
 namespace bio {
 

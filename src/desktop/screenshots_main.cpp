@@ -9,9 +9,9 @@
 #include <cstdio>
 
 #include "app/app.h"
+#include "desktop/japanese_fonts.h"
+#include "desktop/program_view.h"
 #include "ui/doubles.h"
-#include "ui/qt/japanese_fonts.h"
-#include "ui/qt/program_view.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "ui/qt/picture_widget.h"
+#include "desktop/picture_widget.h"
 
 #include <QPainter>
 
-#include "ui/qt/canvas_painter.h"
-#include "ui/qt/twips.h"
+#include "desktop/canvas_painter.h"
+#include "desktop/twips.h"
 
 namespace bio {
 

@@ -6,8 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "ui/qt/desktop_program.h"
-#include "ui/qt/japanese_fonts.h"
+#include "desktop/desktop_program.h"
+#include "desktop/japanese_fonts.h"
 #include "ui/system_clock.h"
 
 int main(int argc, char* argv[]) {
