@@ -2,12 +2,11 @@
 // baio's era option group, read by the run and written by the load action and
 // the register command.
 
-#include <array>
+#include "calendar/calendar.h"
 
 namespace bio {
 
-// In era order: 明治, 大正, 昭和, 平成.
-inline constexpr std::array<const char*, 4> kBaioEraOptions{"Option1", "Option2", "Option3",
-                                                            "Option4"};
+// In era order: 明治, 大正, 昭和, 平成, 令和.
+inline constexpr EraOptions kBaioEraOptions{"Option1", "Option2", "Option3", "Option4", "Option5"};
 
 }  // namespace bio

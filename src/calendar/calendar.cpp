@@ -17,7 +17,7 @@ constexpr std::array<std::string_view, 7> kWeekdayNames{
     "日曜日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日",
 };
 
-constexpr std::array<double, kEraNames.size()> kEraBaseYears{1868, 1912, 1926, 1989};
+constexpr std::array<double, kEraNames.size()> kEraBaseYears{1868, 1912, 1926, 1989, 2019};
 
 // Nearest whole number, a half going to the even neighbour. Day numbers run far
 // beyond 16 bits, so this stays in double.
@@ -115,15 +115,14 @@ double westernYear(std::string_view eraname, double erayear) {
     return 0;
 }
 
-std::string selectedEra(Screen& screen, const std::array<const char*, 4>& optionKeys) {
+std::string selectedEra(Screen& screen, const EraOptions& optionKeys) {
     for (const char* key : optionKeys) {
         if (screen.control(key).selected()) return screen.text(key);
     }
     return {};
 }
 
-bool selectEraFromField(Screen& screen, const std::array<const char*, 4>& optionKeys,
-                        std::string_view eraField) {
+bool selectEraFromField(Screen& screen, const EraOptions& optionKeys, std::string_view eraField) {
     // Register fields are padded ("昭和 "), so only the first two characters count.
     const std::string_view era = eraField.substr(0, utf8PrefixLength(eraField, 2));
     for (const char* key : optionKeys) {

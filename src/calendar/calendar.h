@@ -31,17 +31,19 @@ void weekday1(Program& p);
 // Month into sindan.Text3, weekday index of daynum2 into wday2, its name into sindan.Text2.
 void weekday2(Program& p);
 
-inline constexpr std::array<std::string_view, 4> kEraNames{"明治", "大正", "昭和", "平成"};
+inline constexpr std::array<std::string_view, 5> kEraNames{"明治", "大正", "昭和", "平成", "令和"};
 
-// Western year of an era date; 0 for any text but the four era names.
+// One option button per era, in the order of kEraNames.
+using EraOptions = std::array<const char*, kEraNames.size()>;
+
+// Western year of an era date; 0 for any text but the era names.
 double westernYear(std::string_view eraname, double erayear);
 
-// Caption of the first selected of four option buttons (given in era order), or "".
-std::string selectedEra(Screen& screen, const std::array<const char*, 4>& optionKeys);
+// Caption of the first selected of the era option buttons, or "".
+std::string selectedEra(Screen& screen, const EraOptions& optionKeys);
 
 // Selects the option whose caption equals the first two characters of `eraField`;
 // touches nothing when none does. Returns whether one was selected.
-bool selectEraFromField(Screen& screen, const std::array<const char*, 4>& optionKeys,
-                        std::string_view eraField);
+bool selectEraFromField(Screen& screen, const EraOptions& optionKeys, std::string_view eraField);
 
 }  // namespace bio

@@ -4,12 +4,14 @@
 
 #include <array>
 
+#include "calendar/calendar.h"
+
 namespace bio {
 
 struct PersonControls {
     int person;  // index into names, emoday, emosign
     const char* nameBox;
-    std::array<const char*, 4> eraOptions;  // 明治, 大正, 昭和, 平成
+    EraOptions eraOptions;                  // 明治, 大正, 昭和, 平成, 令和
     std::array<const char*, 3> birthBoxes;  // era year, month, day
     const char* numberBox;                  // register number for "セット"
 };
@@ -17,7 +19,7 @@ struct PersonControls {
 inline constexpr PersonControls kPerson1{
     .person = 1,
     .nameBox = "Text7",
-    .eraOptions = {"Option1", "Option2", "Option3", "Option4"},
+    .eraOptions = {"Option1", "Option2", "Option3", "Option4", "Option9"},
     .birthBoxes = {"Text1", "Text2", "Text3"},
     .numberBox = "Text12",
 };
@@ -25,7 +27,7 @@ inline constexpr PersonControls kPerson1{
 inline constexpr PersonControls kPerson2{
     .person = 2,
     .nameBox = "Text8",
-    .eraOptions = {"Option5", "Option6", "Option7", "Option8"},
+    .eraOptions = {"Option5", "Option6", "Option7", "Option8", "Option10"},
     .birthBoxes = {"Text11", "Text10", "Text9"},
     .numberBox = "Text13",
 };

@@ -18,14 +18,12 @@ struct PersonFrame {
     std::string nameLabel;
     std::string nameBox;
     int nameLabelLeft;
-    std::array<std::string, 4> eraOptions;  // 明治, 大正, 昭和, 平成
-    int heiseiTop;
+    std::array<std::string, 5> eraOptions;  // 明治, 大正, 昭和, 平成, 令和
     std::array<DateBox, 3> dateBoxes;
 };
 
 void addPersonFrame(std::vector<ControlDesign>& controls, const PersonFrame& person) {
-    static const std::array<const char*, 4> eras{"明治", "大正", "昭和", "平成"};
-    const std::array<int, 4> eraTops{360, 720, 1200, person.heiseiTop};
+    static const std::array<const char*, 5> eras{"明治", "大正", "昭和", "平成", "令和"};
 
     controls.push_back(frame(person.frame, "氏名-生年月日入力", person.rect));
     controls.push_back(
@@ -33,9 +31,12 @@ void addPersonFrame(std::vector<ControlDesign>& controls, const PersonFrame& per
     // The name box follows its label at the same distance in both frames.
     controls.push_back(
         textBox(person.nameBox, {person.nameLabelLeft + 600, 360, 2655, 375}, person.frame));
-    for (std::size_t i = 0; i < eras.size(); ++i)
+    // Five eras close up in a column of 390-twip pitch that fits both frames.
+    for (std::size_t i = 0; i < eras.size(); ++i) {
+        const int top = 280 + 390 * static_cast<int>(i);
         controls.push_back(
-            option(person.eraOptions[i], eras[i], {240, eraTops[i], 855, 375}, person.frame));
+            option(person.eraOptions[i], eras[i], {240, top, 855, 375}, person.frame));
+    }
     addDateBoxes(controls, person.frame, person.dateBoxes);
 }
 
@@ -58,26 +59,25 @@ ScreenDesign aisyouDesign() {
                               .nameLabel = "Label4",
                               .nameBox = "Text7",
                               .nameLabelLeft = 2280,
-                              .eraOptions = {"Option1", "Option2", "Option3", "Option4"},
-                              .heiseiTop = 1680,
+                              .eraOptions = {"Option1", "Option2", "Option3", "Option4", "Option9"},
                               .dateBoxes = {{
                                   {"Text1", {1560, 960, 615, 420}, "Label1", 2280},
                                   {"Text2", {3000, 960, 615, 420}, "Label2", 3720},
                                   {"Text3", {4800, 960, 615, 420}, "Label3", 5520},
                               }}});
     // Person 2's date boxes are numbered against their order on screen.
-    addPersonFrame(controls, {.frame = "Frame5",
-                              .rect = {1200, 3120, 6615, 2415},
-                              .nameLabel = "Label6",
-                              .nameBox = "Text8",
-                              .nameLabelLeft = 2400,
-                              .eraOptions = {"Option5", "Option6", "Option7", "Option8"},
-                              .heiseiTop = 1560,
-                              .dateBoxes = {{
-                                  {"Text11", {1440, 960, 615, 420}, "Label10", 2160},
-                                  {"Text10", {2880, 960, 615, 420}, "Label11", 3600},
-                                  {"Text9", {4680, 960, 615, 420}, "Label12", 5400},
-                              }}});
+    addPersonFrame(controls,
+                   {.frame = "Frame5",
+                    .rect = {1200, 3120, 6615, 2415},
+                    .nameLabel = "Label6",
+                    .nameBox = "Text8",
+                    .nameLabelLeft = 2400,
+                    .eraOptions = {"Option5", "Option6", "Option7", "Option8", "Option10"},
+                    .dateBoxes = {{
+                        {"Text11", {1440, 960, 615, 420}, "Label10", 2160},
+                        {"Text10", {2880, 960, 615, 420}, "Label11", 3600},
+                        {"Text9", {4680, 960, 615, 420}, "Label12", 5400},
+                    }}});
     addTargetDateFrame(controls, "Frame2", {1200, 5640, 6495, 1335},
                        {"Label13", "Label14", "Label15"});
 
@@ -96,12 +96,13 @@ ScreenDesign aisyouDesign() {
                              {1560, 7080, 5775, 495}));
 
     design.defaultButton = "Command1";
-    // As designed: "登録" holds the focus when the screen opens.
-    design.tabOrder = {"Command2", "Text7",   "Text1",   "Text2",    "Text3",    "Text8",
-                       "Text11",   "Text10",  "Text9",   "Command3", "Command1", "Text6",
-                       "Text5",    "Text4",   "Option4", "Option3",  "Option2",  "Option1",
-                       "Option5",  "Option6", "Option7", "Option8",  "Text12",   "Text13",
-                       "Command4", "Command5"};
+    // As designed: "登録" holds the focus when the screen opens. 令和 follows
+    // 平成 in each frame.
+    design.tabOrder = {"Command2", "Text7",   "Text1",    "Text2",    "Text3",    "Text8",
+                       "Text11",   "Text10",  "Text9",    "Command3", "Command1", "Text6",
+                       "Text5",    "Text4",   "Option4",  "Option9",  "Option3",  "Option2",
+                       "Option1",  "Option5", "Option6",  "Option7",  "Option8",  "Option10",
+                       "Text12",   "Text13",  "Command4", "Command5"};
     return design;
 }
 

@@ -19,10 +19,12 @@ ScreenDesign baioDesign() {
     controls.push_back(textBox("Text7", {840, 480, 2535, 375}, "Frame3"));
 
     controls.push_back(frame("Frame1", "生年月日入力", {960, 1320, 6615, 2535}));
-    controls.push_back(option("Option1", "明治", {240, 480, 975, 495}, "Frame1"));
-    controls.push_back(option("Option2", "大正", {240, 840, 1095, 615}, "Frame1"));
-    controls.push_back(option("Option3", "昭和", {240, 1320, 975, 495}, "Frame1"));
-    controls.push_back(option("Option4", "平成", {240, 1800, 855, 495}, "Frame1"));
+    // Five eras close up in the frame's height: a pitch of 435 twips.
+    controls.push_back(option("Option1", "明治", {240, 300, 975, 375}, "Frame1"));
+    controls.push_back(option("Option2", "大正", {240, 735, 1095, 375}, "Frame1"));
+    controls.push_back(option("Option3", "昭和", {240, 1170, 975, 375}, "Frame1"));
+    controls.push_back(option("Option4", "平成", {240, 1605, 855, 375}, "Frame1"));
+    controls.push_back(option("Option5", "令和", {240, 2040, 855, 375}, "Frame1"));
     addDateBoxes(controls, "Frame1",
                  {{
                      {"Text1", {1560, 1200, 615, 420}, "Label1", 2280},
@@ -54,9 +56,9 @@ ScreenDesign baioDesign() {
     controls.push_back(button("Command2", "メニューへ", {5640, 360, 1335, 495}));
 
     design.defaultButton = "Command1";
-    design.tabOrder = {"Text7", "Option1", "Option2",  "Option3",  "Option4", "Text1",
-                       "Text2", "Text3",   "Text12",   "Text9",    "Text8",   "Text4",
-                       "Text5", "Text6",   "Command1", "Command4", "Command2"};
+    design.tabOrder = {"Text7", "Option1", "Option2", "Option3",  "Option4",  "Option5",
+                       "Text1", "Text2",   "Text3",   "Text12",   "Text9",    "Text8",
+                       "Text4", "Text5",   "Text6",   "Command1", "Command4", "Command2"};
     return design;
 }
 

@@ -177,6 +177,16 @@ double numericValue(std::string_view utf8) {
     return decimalValue(s);
 }
 
+double eraYearValue(std::string_view utf8) {
+    std::size_t pos = 0;
+    while (const auto code = nextCodePoint(utf8, pos)) {
+        if (isSkippedBlank(*code)) continue;
+        if (*code == U'元') return 1;
+        break;
+    }
+    return numericValue(utf8);
+}
+
 std::optional<int16_t> wholeNumber16(double value) {
     if (!std::isfinite(value)) return std::nullopt;
     const double whole = roundHalfEven(value);

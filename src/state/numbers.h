@@ -15,6 +15,10 @@ namespace bio {
 // result is always finite.
 double numericValue(std::string_view utf8);
 
+// The value of an era year as typed: "元" first (after blanks), as in "元年",
+// is the era's first year; any other text reads as numericValue.
+double eraYearValue(std::string_view utf8);
+
 // Nearest whole number, a half going to the even neighbour, as a signed 16-bit
 // value; nullopt when it does not fit (or the value is not finite).
 std::optional<int16_t> wholeNumber16(double value);

@@ -13,7 +13,7 @@ void storeTypedInputs(DiagnosisState& s, const TypedInputs& in) {
     s.tmonthtext = in.targetMonth;
     s.tdaytext = in.targetDay;
 
-    s.erayear = numericValue(s.erayeartext);
+    s.erayear = eraYearValue(s.erayeartext);
     s.y1 = s.erayear;
     s.bmonth = numericValue(s.bmonthtext);
     s.m1 = s.bmonth;

@@ -13,9 +13,9 @@ namespace bio {
 namespace {
 
 using testing::BaioInput;
-using testing::withFilePermissions;
 using testing::readBytes;
 using testing::TestProgram;
+using testing::withFilePermissions;
 using testing::writeBytes;
 
 // "ＡＢＣＤ","昭和","38","5","10" CR LF in code page 932.
@@ -72,7 +72,7 @@ BaioBoxes boxesOf(Program& p) {
     Screen& baio = p.screen(ScreenId::baio);
     BaioBoxes boxes{baio.text("Text7"), baio.text("Text1"), baio.text("Text2"), baio.text("Text3"),
                     ""};
-    for (const char* option : {"Option1", "Option2", "Option3", "Option4"}) {
+    for (const char* option : {"Option1", "Option2", "Option3", "Option4", "Option5"}) {
         if (baio.control(option).selected()) boxes.selected = option;
     }
     return boxes;
@@ -91,7 +91,7 @@ TEST(LastEntryFile, StartRestoresTheLastPerson) {
 TEST(LastEntryFile, OnlyAnExactEraNameSelectsAnOption) {
     const std::pair<std::string, std::string> cases[] = {
         {"明治", "Option1"}, {"大正", "Option2"}, {"平成", "Option4"}, {"", ""},
-        {"昭和 ", ""},       {"令和", ""},
+        {"昭和 ", ""},       {"令和", "Option5"}, {"大化", ""},
     };
     for (const auto& [era, option] : cases) {
         TestProgram t;
@@ -136,6 +136,24 @@ TEST(LastEntryFile, ANameWithQuotesAndCommasSurvivesTheNextStart) {
     TestProgram second;
     writeBytes(second.file(kLastEntryFileName), readBytes(first.file(kLastEntryFileName)));
     EXPECT_EQ(boxesOf(second.start()), (BaioBoxes{"\"ｱﾝﾅ\", 山田", " 7 ", "5", "10", ""}));
+}
+
+TEST(LastEntryFile, AReiwaPersonBornInTheFirstYearSurvivesTheNextStart) {
+    TestProgram first;
+    BaioInput person;
+    person.eraOption = "Option5";
+    person.eraYear = "元";
+    runReading(first.start(), person);
+    EXPECT_EQ(first.program().screen(ScreenId::baio).text("Text8"), "2019");
+    EXPECT_EQ(readBytes(first.file(kLastEntryFileName)),
+              first.program().cp932().encode("\"ＡＢＣＤ\",\"令和\",\"元\",\"5\",\"10\"\r\n"));
+
+    TestProgram second;
+    writeBytes(second.file(kLastEntryFileName), readBytes(first.file(kLastEntryFileName)));
+    Program& p = second.start();
+    EXPECT_EQ(boxesOf(p), (BaioBoxes{"ＡＢＣＤ", "元", "5", "10", "Option5"}));
+    p.click(ScreenId::baio, "Command1");
+    EXPECT_EQ(p.screen(ScreenId::baio).text("Text8"), "2019");
 }
 
 TEST(LastEntryFile, AFailedWriteKeepsTheOldFileAndTheReadingCompletes) {

@@ -96,7 +96,7 @@ TEST(Runbio, OddInputsRunThroughTheSameFormulas) {
     BaioInput noEra;
     noEra.eraOption = "";
     BaioInput textYear;
-    textYear.eraYear = "元年";  // no leading number: the year before the era's first
+    textYear.eraYear = "年";  // no leading number: the year before the era's first
     BaioInput unitYear;
     unitYear.eraYear = "38年";
     BaioInput beforeBirth;

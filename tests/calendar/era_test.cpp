@@ -16,6 +16,7 @@ TEST(WesternYear, EraBaseYearPlusEraYearMinusOne) {
         {"昭和", 64, 1989}, {"昭和", 70, 1995},  // no upper bound on the era year
         {"昭和", 0, 1925},                       // the year before the era's first
         {"明治", 45, 1912}, {"大正", 1, 1912},  {"平成", 31, 2019}, {"昭和", 38.5, 1963.5},
+        {"令和", 1, 2019},  {"令和", 8, 2026},  {"令和", 0, 2018},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(westernYear(c.era, c.erayear), c.expected) << c.era << " " << c.erayear;
@@ -24,15 +25,16 @@ TEST(WesternYear, EraBaseYearPlusEraYearMinusOne) {
 
 TEST(WesternYear, ZeroForAnyOtherText) {
     // Exact comparison: a padded register field or a longer text is no era.
-    for (const char* era : {"", "昭和 ", " 昭和", "昭", "令和", "Showa", "昭和38"}) {
+    for (const char* era : {"", "昭和 ", " 昭和", "昭", "令和 ", "Showa", "昭和38", "大化"}) {
         EXPECT_EQ(westernYear(era, 38), 0) << era;
     }
 }
 
-constexpr std::array<const char*, 4> kBaioEras{"Option1", "Option2", "Option3", "Option4"};
-constexpr std::array<const char*, 4> kSecondPersonEras{"Option5", "Option6", "Option7", "Option8"};
+constexpr EraOptions kBaioEras{"Option1", "Option2", "Option3", "Option4", "Option5"};
+constexpr EraOptions kFirstPersonEras{"Option1", "Option2", "Option3", "Option4", "Option9"};
+constexpr EraOptions kSecondPersonEras{"Option5", "Option6", "Option7", "Option8", "Option10"};
 
-class EraOptions : public ::testing::Test {
+class EraOptionGroups : public ::testing::Test {
   protected:
     void SetUp() override { program.start(); }
     Screen& screen(ScreenId id) { return program.program().screen(id); }
@@ -40,17 +42,17 @@ class EraOptions : public ::testing::Test {
     testing::TestProgram program;
 };
 
-TEST_F(EraOptions, SelectedEraIsTheCaptionOfTheSelectedOption) {
+TEST_F(EraOptionGroups, SelectedEraIsTheCaptionOfTheSelectedOption) {
     Screen& baio = screen(ScreenId::baio);
     EXPECT_EQ(selectedEra(baio, kBaioEras), "");  // none selected on a fresh start
-    const char* const names[] = {"明治", "大正", "昭和", "平成"};
+    const char* const names[] = {"明治", "大正", "昭和", "平成", "令和"};
     for (std::size_t i = 0; i < kBaioEras.size(); ++i) {
         baio.select(kBaioEras[i]);
         EXPECT_EQ(selectedEra(baio, kBaioEras), names[i]);
     }
 }
 
-TEST_F(EraOptions, SelectEraFromFieldUsesTheFirstTwoCharacters) {
+TEST_F(EraOptionGroups, SelectEraFromFieldUsesTheFirstTwoCharacters) {
     struct Case {
         const char* field;
         const char* selectedKey;
@@ -60,7 +62,7 @@ TEST_F(EraOptions, SelectEraFromFieldUsesTheFirstTwoCharacters) {
         {"昭和 ", "Option3", "昭和"},     // register field with its padding blank
         {"明治", "Option1", "明治"},      //
         {"平成元年", "Option4", "平成"},  // more than two characters
-        {"大正", "Option2", "大正"},
+        {"大正", "Option2", "大正"},     {"令和 ", "Option5", "令和"},
     };
     Screen& baio = screen(ScreenId::baio);
     for (const Case& c : cases) {
@@ -70,23 +72,23 @@ TEST_F(EraOptions, SelectEraFromFieldUsesTheFirstTwoCharacters) {
     }
 }
 
-TEST_F(EraOptions, UnknownFieldLeavesTheSelectionAsItWas) {
+TEST_F(EraOptionGroups, UnknownFieldLeavesTheSelectionAsItWas) {
     Screen& baio = screen(ScreenId::baio);
     baio.select("Option3");
-    for (const char* field : {"", "    ", "昭", " 昭和", "令和 ", "\xe6\x98"}) {
+    for (const char* field : {"", "    ", "昭", " 昭和", "大化 ", "\xe6\x98"}) {
         EXPECT_FALSE(selectEraFromField(baio, kBaioEras, field)) << field;
         EXPECT_EQ(selectedEra(baio, kBaioEras), "昭和") << field;
     }
 }
 
-TEST_F(EraOptions, SecondPersonsGroupOnTheCompatibilityScreen) {
+TEST_F(EraOptionGroups, SecondPersonsGroupOnTheCompatibilityScreen) {
     Screen& aisyou = screen(ScreenId::aisyou);
-    EXPECT_TRUE(selectEraFromField(aisyou, kBaioEras, "明治 "));
+    EXPECT_TRUE(selectEraFromField(aisyou, kFirstPersonEras, "明治 "));
     EXPECT_TRUE(selectEraFromField(aisyou, kSecondPersonEras, "昭和 "));
     EXPECT_TRUE(aisyou.control("Option7").selected());
     EXPECT_EQ(selectedEra(aisyou, kSecondPersonEras), "昭和");
     // Person 1's group is a group of its own.
-    EXPECT_EQ(selectedEra(aisyou, kBaioEras), "明治");
+    EXPECT_EQ(selectedEra(aisyou, kFirstPersonEras), "明治");
 }
 
 }  // namespace

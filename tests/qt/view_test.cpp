@@ -141,10 +141,10 @@ class ViewTest : public QObject {
                                 << QStringList{"Command2", "Text7",    "Text1",    "Text2",
                                                "Text3",    "Text8",    "Text11",   "Text10",
                                                "Text9",    "Command3", "Command1", "Text6",
-                                               "Text5",    "Text4",    "Option4",  "Option3",
-                                               "Option2",  "Option1",  "Option5",  "Option6",
-                                               "Option7",  "Option8",  "Text12",   "Text13",
-                                               "Command4", "Command5"};
+                                               "Text5",    "Text4",    "Option4",  "Option9",
+                                               "Option3",  "Option2",  "Option1",  "Option5",
+                                               "Option6",  "Option7",  "Option8",  "Option10",
+                                               "Text12",   "Text13",   "Command4", "Command5"};
         for (ScreenId id : {ScreenId::baio, ScreenId::menyu, ScreenId::kousin}) {
             QStringList order;
             for (const auto& key : screenDesign(id).tabOrder) order << QString::fromStdString(key);

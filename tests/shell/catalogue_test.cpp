@@ -266,10 +266,10 @@ TEST(Catalogue, TabOrderHoldsEachFocusableControlOnce) {
 
 TEST(Catalogue, AisyouTabOrderStartsOnRegisterButton) {
     const std::vector<std::string> expected{
-        "Command2", "Text7",   "Text1",    "Text2",    "Text3",    "Text8",   "Text11",
-        "Text10",   "Text9",   "Command3", "Command1", "Text6",    "Text5",   "Text4",
-        "Option4",  "Option3", "Option2",  "Option1",  "Option5",  "Option6", "Option7",
-        "Option8",  "Text12",  "Text13",   "Command4", "Command5",
+        "Command2", "Text7",   "Text1",    "Text2",    "Text3",   "Text8",    "Text11",
+        "Text10",   "Text9",   "Command3", "Command1", "Text6",   "Text5",    "Text4",
+        "Option4",  "Option9", "Option3",  "Option2",  "Option1", "Option5",  "Option6",
+        "Option7",  "Option8", "Option10", "Text12",   "Text13",  "Command4", "Command5",
     };
     EXPECT_EQ(screenDesign(S::aisyou).tabOrder, expected);
 }
@@ -328,7 +328,6 @@ TEST(Catalogue, LayoutFollowsTheDesignFigures) {
     const Placed placed[] = {
         {S::menyu, "Label1", {600, 360, 4455, 375}},
         {S::menyu, "Command6", {1680, 4680, 2295, 495}},
-        {S::baio, "Option2", {240, 840, 1095, 615}},
         {S::baio, "Text3", {4800, 1200, 615, 420}},
         {S::baio, "Text4", {1320, 555, 855, 420}},
         {S::baio, "Text6", {5040, 555, 495, 420}},
@@ -352,11 +351,35 @@ TEST(Catalogue, LayoutFollowsTheDesignFigures) {
         EXPECT_EQ(c->rect.width, p.rect.width);
         EXPECT_EQ(c->rect.height, p.rect.height);
     }
-    // Era buttons: a column top to bottom, 平成 higher up in person 2's frame.
-    const ScreenDesign& aisyou = screenDesign(S::aisyou);
-    EXPECT_EQ(findControl(aisyou, "Option4")->rect.top, 1680);
-    EXPECT_EQ(findControl(aisyou, "Option8")->rect.top, 1560);
-    EXPECT_EQ(findControl(aisyou, "Option7")->rect.top, 1200);
+}
+
+// Every era group is a column in era order, inside its frame, with no two
+// buttons overlapping: five eras have to fit where the frame was drawn for four.
+TEST(Catalogue, EraColumnsFitTheirFrames) {
+    const struct {
+        ScreenId screen;
+        std::vector<std::string> column;  // 明治 .. 令和
+    } groups[] = {
+        {S::baio, {"Option1", "Option2", "Option3", "Option4", "Option5"}},
+        {S::aisyou, {"Option1", "Option2", "Option3", "Option4", "Option9"}},
+        {S::aisyou, {"Option5", "Option6", "Option7", "Option8", "Option10"}},
+    };
+    const std::vector<std::string> eras{"明治", "大正", "昭和", "平成", "令和"};
+    for (const auto& group : groups) {
+        const ScreenDesign& design = screenDesign(group.screen);
+        int previousBottom = 0;
+        for (std::size_t i = 0; i < group.column.size(); ++i) {
+            SCOPED_TRACE(design.name + "." + group.column[i]);
+            const ControlDesign* option = findControl(design, group.column[i]);
+            ASSERT_NE(option, nullptr);
+            EXPECT_EQ(option->caption, eras[i]);
+            const ControlDesign* frame = findControl(design, option->container);
+            ASSERT_NE(frame, nullptr);
+            EXPECT_GE(option->rect.top, previousBottom);
+            EXPECT_LE(option->rect.top + option->rect.height, frame->rect.height);
+            previousBottom = option->rect.top + option->rect.height;
+        }
+    }
 }
 
 TEST(Catalogue, FontsOfResultScreens) {

@@ -114,6 +114,18 @@ struct WholeCase {
     std::optional<int16_t> whole;
 };
 
+TEST(EraYearValue, ReadsGanAsTheFirstYearAndEverythingElseAsBefore) {
+    struct Case {
+        const char* text;
+        double expected;
+    };
+    const Case cases[] = {
+        {"元", 1},    {"元年", 1},     {" 元 ", 1}, {"\t　元", 1}, {"元3", 1},  {"38", 38},
+        {"38年", 38}, {"平成元年", 0}, {"", 0},     {"年元", 0},   {"２元", 2}, {"&H10", 16},
+    };
+    for (const Case& c : cases) EXPECT_EQ(eraYearValue(c.text), c.expected) << c.text;
+}
+
 TEST(WholeNumber16, RoundsHalvesToEvenAndRefusesWhatDoesNotFit) {
     const WholeCase cases[] = {
         {2.5, 2},
