@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/calendar.h"
+
 namespace bio {
 
 enum class Rhythm { Emotion, Intellect, Body };
@@ -26,13 +28,6 @@ std::string_view rhythmHeading(Rhythm rhythm);
 // The heading followed by the message, if any: the two or one lines every
 // reading shows for a rhythm.
 std::vector<std::string> rhythmLines(Rhythm rhythm, double cycleDay);
-
-// A person's day in each cycle.
-struct CycleDays {
-    double emotion = 0;
-    double intellect = 0;
-    double body = 0;
-};
 
 // The lines of all three rhythms in the order emotion, intellect, body: six
 // lines, fewer when a fractional day falls in no class.

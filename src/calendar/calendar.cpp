@@ -61,18 +61,23 @@ double cycleDay(double days, int length) {
     return days - length * intFloor(days / length) + 1;
 }
 
+CycleDays cycleDaysAfter(double days) {
+    return {static_cast<double>(roundToInt16(cycleDay(days, kEmotionCycle))),  // 1..28
+            cycleDay(days, kIntellectCycle), cycleDay(days, kBodyCycle)};
+}
+
 void calcdays(Program& p) {
     DiagnosisState& s = p.state();
     s.y1 = s.byear;
     s.daynum2 = dayNumber(s.y2, s.m2, s.d2);
     s.daynum1 = dayNumber(s.y1, s.m1, s.d1);
     s.days = s.daynum2 - s.daynum1;
-    s.bodyday = cycleDay(s.days, kBodyCycle);
+    const CycleDays cycle = cycleDaysAfter(s.days);
+    s.bodyday = cycle.body;
     if (s.person >= 0 && s.person < static_cast<int>(s.emoday.size())) {
-        s.emoday[static_cast<std::size_t>(s.person)] =
-            roundToInt16(cycleDay(s.days, kEmotionCycle));  // 1..28
+        s.emoday[static_cast<std::size_t>(s.person)] = static_cast<int16_t>(cycle.emotion);
     }
-    s.intday = cycleDay(s.days, kIntellectCycle);
+    s.intday = cycle.intellect;
 }
 
 std::optional<int> weekdayOf(double dayNumber) {
@@ -122,9 +127,16 @@ std::string selectedEra(Screen& screen, const EraOptions& optionKeys) {
     return {};
 }
 
-bool selectEraFromField(Screen& screen, const EraOptions& optionKeys, std::string_view eraField) {
-    // Register fields are padded ("昭和 "), so only the first two characters count.
+std::string_view eraOfField(std::string_view eraField) {
     const std::string_view era = eraField.substr(0, utf8PrefixLength(eraField, 2));
+    for (std::string_view name : kEraNames)
+        if (name == era) return name;
+    return {};
+}
+
+bool selectEraFromField(Screen& screen, const EraOptions& optionKeys, std::string_view eraField) {
+    const std::string_view era = eraOfField(eraField);
+    if (era.empty()) return false;
     for (const char* key : optionKeys) {
         if (screen.text(key) == era) {
             screen.select(key);

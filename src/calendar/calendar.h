@@ -17,6 +17,17 @@ double dayNumber(double year, double month, double day);
 // Position 1..length in a cycle of that length, for days lived (also negative).
 double cycleDay(double days, int length);
 
+// A person's day in each cycle.
+struct CycleDays {
+    double emotion = 0;
+    double intellect = 0;
+    double body = 0;
+};
+
+// The cycle days of a reading after `days` days lived: the emotion day whole
+// (1..28, rounded half to even), the others as the day count gives them.
+CycleDays cycleDaysAfter(double days);
+
 // Reads byear, m1, d1, y2, m2, d2, person; writes y1, daynum1, daynum2, days,
 // bodyday, emoday(person), intday.
 void calcdays(Program& p);
@@ -41,6 +52,10 @@ double westernYear(std::string_view eraname, double erayear);
 
 // Caption of the first selected of the era option buttons, or "".
 std::string selectedEra(Screen& screen, const EraOptions& optionKeys);
+
+// The era name a stored era field begins with (its first two characters, so
+// the register's padding does not count), or "" when it names none.
+std::string_view eraOfField(std::string_view eraField);
 
 // Selects the option whose caption equals the first two characters of `eraField`;
 // touches nothing when none does. Returns whether one was selected.
