@@ -9,10 +9,6 @@ namespace bio {
 
 namespace {
 
-constexpr int kBodyCycle = 23;
-constexpr int kEmotionCycle = 28;
-constexpr int kIntellectCycle = 33;
-
 constexpr std::array<std::string_view, 7> kWeekdayNames{
     "日曜日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日",
 };

@@ -14,6 +14,10 @@ class Screen;
 // Day number of a date: day 0 is 4 March 1900; every year divisible by 4 leaps.
 double dayNumber(double year, double month, double day);
 
+inline constexpr int kEmotionCycle = 28;
+inline constexpr int kIntellectCycle = 33;
+inline constexpr int kBodyCycle = 23;
+
 // Position 1..length in a cycle of that length, for days lived (also negative).
 double cycleDay(double days, int length);
 
