@@ -1,6 +1,7 @@
 #include "biorhythm/biorhythm.h"
 
 #include "shell/program.h"
+#include "ui/page.h"
 
 namespace bio {
 
@@ -11,6 +12,8 @@ void installBiorhythm(Program& p) {
     p.setCommand(ScreenId::sindan, "messeji", messeji);
     p.setCommand(ScreenId::sindan, "gurafu", gurafu);
     p.setCommand(ScreenId::sindan, "ryouinsatu", ryouinsatu);
+    p.setCommand(ScreenId::sindan, "repoto",
+                 [](Program& program) { printReport(program, sindanReport); });
 }
 
 }  // namespace bio

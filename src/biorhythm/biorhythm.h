@@ -2,9 +2,16 @@
 // The biorhythm reading: the input screen baio, the run, the written diagnosis,
 // the month graph and the result screen sindan with its printing.
 
+#include <functional>
+#include <string>
+
+#include "shell/screen_id.h"
+#include "ui/services.h"
+
 namespace bio {
 
 class Program;
+struct Page;
 
 // Sets baio's load action and the command handlers of baio and sindan.
 void installBiorhythm(Program& p);
@@ -31,5 +38,16 @@ void printdiag(Program& p);
 void messeji(Program& p);
 void gurafu(Program& p);
 void ryouinsatu(Program& p);
+
+// The one-page report of the reading on sindan.
+Page sindanReport(Program& p);
+
+// A picture box of a screen as the printer takes it.
+PictureSource pictureOf(Program& p, ScreenId id, const std::string& control);
+// Sends the document; false (after telling the user) when the printer refused it.
+bool finishDocument(Program& p);
+// A report command: the printer dialog, then the page `compose` makes as a
+// document of its own. Cancel prints nothing.
+void printReport(Program& p, const std::function<Page(Program&)>& compose);
 
 }  // namespace bio

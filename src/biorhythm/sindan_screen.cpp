@@ -5,6 +5,7 @@
 #include "register/warnings.h"
 #include "shell/program.h"
 #include "state/numbers.h"
+#include "ui/page.h"
 
 namespace bio {
 
@@ -13,7 +14,19 @@ namespace {
 constexpr const char* kPrinterFont = "ＭＳ 明朝";
 constexpr double kPrinterFontPoints = 12;
 
-// Sends the document; false (after telling the user) when the printer refused it.
+void printGraph(Program& p) {
+    // At the page's top-left corner, at the size it has on the screen.
+    p.printer().printPicture(pictureOf(p, ScreenId::sindan, "Picture1"), 0, 0);
+}
+
+}  // namespace
+
+PictureSource pictureOf(Program& p, ScreenId id, const std::string& control) {
+    const Control& picture = p.screen(id).control(control);
+    const Rect& size = picture.design().rect;
+    return {std::string(screenName(id)), control, &picture.canvas(), size.width, size.height};
+}
+
 bool finishDocument(Program& p) {
     std::optional<std::string> failure = p.printer().endDocument();
     if (!failure) return true;
@@ -21,15 +34,11 @@ bool finishDocument(Program& p) {
     return false;
 }
 
-void printGraph(Program& p) {
-    Control& picture = p.screen(ScreenId::sindan).control("Picture1");
-    const Rect& size = picture.design().rect;
-    // At the page's top-left corner, at the size it has on the screen.
-    p.printer().printPicture(
-        PictureSource{"sindan", "Picture1", &picture.canvas(), size.width, size.height}, 0, 0);
+void printReport(Program& p, const std::function<Page(Program&)>& compose) {
+    if (!p.dialogs().printerDialog()) return;
+    p.printer().printPage(compose(p));
+    finishDocument(p);
 }
-
-}  // namespace
 
 void printdiag(Program& p) {
     DiagnosisState& s = p.state();

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 
 namespace bio {
 
@@ -15,6 +14,7 @@ struct OpenRange {
 };
 
 struct RhythmTable {
+    std::string_view name;
     std::string_view heading;
     std::vector<double> cautionDays;
     OpenRange good, low;
@@ -23,13 +23,15 @@ struct RhythmTable {
 
 const RhythmTable& table(Rhythm rhythm) {
     static const std::array<RhythmTable, 3> tables{{
-        {"心の調子は，",
+        {"感情",
+         "心の調子は，",
          {1, 2, 13, 14, 15, 27, 28},
          {2, 13},
          {15, 27},
          {"要注意日です！失言とか交通事故に注意すること。追い越しには気をつけてください。",
           "好調です！　気力旺盛，感も冴えています。", "低調です！　対人関係に注意しましょう。"}},
-        {"頭脳の調子は，",
+        {"知性",
+         "頭脳の調子は，",
          {1, 2, 16, 17, 32, 33},
          {2, 16},
          {17, 32},
@@ -37,7 +39,8 @@ const RhythmTable& table(Rhythm rhythm) {
           "好調です！　頭の回転良し，重要な仕事の判断ＯＫ，難問などに挑戦するのも良いでしょう。",
           "低調です！復習や記憶することに重きをおいた勉強をすると良いでしょう。また，頭の休養が必要"
           "です。"}},
-        {"身体の調子は，",
+        {"身体",
+         "身体の調子は，",
          {1, 2, 11, 12, 22, 23},
          {2, 11},
          {12, 22},
@@ -70,7 +73,21 @@ std::optional<std::string_view> verdictMessage(Rhythm rhythm, double cycleDay) {
     return verdictText(rhythm, *verdict);
 }
 
+std::string_view rhythmName(Rhythm rhythm) { return table(rhythm).name; }
+
 std::string_view rhythmHeading(Rhythm rhythm) { return table(rhythm).heading; }
+
+double dayOf(const CycleDays& days, Rhythm rhythm) {
+    switch (rhythm) {
+        case Rhythm::Emotion:
+            return days.emotion;
+        case Rhythm::Intellect:
+            return days.intellect;
+        case Rhythm::Body:
+            return days.body;
+    }
+    return 0;
+}
 
 std::vector<std::string> rhythmLines(Rhythm rhythm, double cycleDay) {
     std::vector<std::string> lines{std::string(rhythmHeading(rhythm))};
@@ -82,10 +99,10 @@ std::vector<std::string> rhythmLines(Rhythm rhythm, double cycleDay) {
 
 std::vector<std::string> verdictLines(const CycleDays& days) {
     std::vector<std::string> lines;
-    for (auto [rhythm, day] :
-         {std::pair{Rhythm::Emotion, days.emotion}, std::pair{Rhythm::Intellect, days.intellect},
-          std::pair{Rhythm::Body, days.body}}) {
-        for (std::string& line : rhythmLines(rhythm, day)) lines.push_back(std::move(line));
+    for (Rhythm rhythm : kRhythms) {
+        for (std::string& line : rhythmLines(rhythm, dayOf(days, rhythm))) {
+            lines.push_back(std::move(line));
+        }
     }
     return lines;
 }

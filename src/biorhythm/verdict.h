@@ -3,6 +3,7 @@
 // fixed message per rhythm and class. The result screen, its printed page and
 // the compatibility report all read the same table.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,11 @@ namespace bio {
 
 enum class Rhythm { Emotion, Intellect, Body };
 enum class Verdict { Caution, Good, Low };
+
+inline constexpr std::array<Rhythm, 3> kRhythms{Rhythm::Emotion, Rhythm::Intellect, Rhythm::Body};
+
+// "感情", "知性", "身体".
+std::string_view rhythmName(Rhythm rhythm);
 
 // Tested in the order caution, good, low; nullopt when no class holds, which
 // only a fractional intellect or body day can cause.
@@ -28,6 +34,9 @@ std::string_view rhythmHeading(Rhythm rhythm);
 // The heading followed by the message, if any: the two or one lines every
 // reading shows for a rhythm.
 std::vector<std::string> rhythmLines(Rhythm rhythm, double cycleDay);
+
+// The cycle day of one rhythm.
+double dayOf(const CycleDays& days, Rhythm rhythm);
 
 // The lines of all three rhythms in the order emotion, intellect, body: six
 // lines, fewer when a fractional day falls in no class.

@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 
+#include "biorhythm/biorhythm.h"
 #include "calendar/calendar.h"
 #include "compat/aisyou_controls.h"
 #include "compat/compat.h"
@@ -13,6 +14,7 @@
 #include "shell/program.h"
 #include "shell/today.h"
 #include "state/numbers.h"
+#include "ui/page.h"
 
 namespace bio {
 
@@ -113,6 +115,8 @@ void installCompat(Program& p) {
     p.setCommand(ScreenId::aisyou, "Command5", setPerson2FromRegister);
     p.setCommand(ScreenId::aisyou, "Command2", registerBothPersons);
     p.setCommand(ScreenId::aisyou, "Command1", runCompatibility);
+    p.setCommand(ScreenId::aisyousin, "repoto",
+                 [](Program& program) { printReport(program, aisyousinReport); });
 }
 
 }  // namespace bio

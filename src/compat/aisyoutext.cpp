@@ -20,6 +20,8 @@ std::string_view emotionSign(int emoday) {
     return emoday >= 1 && emoday <= 13 ? "プラス" : "マイナス";
 }
 
+std::string personReadingRule() { return std::string(105, '-'); }
+
 void aisyoutext(Program& p) {
     DiagnosisState& s = p.state();
     p.show(ScreenId::aisyousin);
@@ -27,7 +29,7 @@ void aisyoutext(Program& p) {
     const int emoday = s.emoday[s.person];
 
     // Each person's report opens with a rule, so the two stand apart in one list.
-    list.addItem(std::string(105, '-'));
+    list.addItem(personReadingRule());
     list.addItem(s.names[s.person] + "さんのバイオリズム診断をします。");
     list.addItem(numberText(s.y2) + "年" + numberText(s.m2) + "月" + numberText(s.d2) +
                  "日について");

@@ -11,6 +11,7 @@ namespace bio {
 
 class Program;
 struct DiagnosisState;
+struct Page;
 
 // Sets aisyou's load action and its command handlers.
 void installCompat(Program& p);
@@ -33,6 +34,8 @@ void runperson1(Program& p);
 void runperson2(Program& p);
 // One person's written reading on aisyousin.List1; sets emosign(person).
 void aisyoutext(Program& p);
+// The line of hyphens that opens each person's reading in the list.
+std::string personReadingRule();
 // One person's emotion curve in graphcolor on aisyousin.Picture1.
 void aisyougraph(Program& p);
 
@@ -45,5 +48,8 @@ int compatibilityPercent(int emoday1, int emoday2);
 // emosign(2) in the state and the two names as typed.
 std::vector<std::string> compatibilitySummary(const DiagnosisState& s, const std::string& name1,
                                               const std::string& name2, int percent);
+
+// The one-page report of the run on aisyousin.
+Page aisyousinReport(Program& p);
 
 }  // namespace bio

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "biorhythm/report_data.h"
 #include "calendar/calendar.h"
 #include "compat/aisyou_controls.h"
 #include "compat/compat.h"
@@ -39,6 +40,7 @@ void runPerson(Program& p, const PersonControls& person) {
     p.move(ScreenId::aisyou, ScreenId::aisyousin);
 
     calcdays(p);
+    s.births[s.person] = currentBirth(s);
     aisyoutext(p);
     s.d2 = 1;
     calcdays(p);

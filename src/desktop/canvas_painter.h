@@ -12,6 +12,9 @@ class QPainter;
 
 namespace bio {
 
+// Pen widths are given in screen pixels, a 96th of an inch.
+inline constexpr double kScreenPixelsPerInch = 96.0;
+
 // The 16-colour console palette; an index outside it draws black.
 QColor paletteColor(int index);
 

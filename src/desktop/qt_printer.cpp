@@ -8,29 +8,10 @@
 
 #include "desktop/canvas_painter.h"
 #include "desktop/japanese_fonts.h"
+#include "desktop/page_painter.h"
 #include "desktop/twips.h"
-#include "shell/catalogue.h"
 
 namespace bio {
-
-namespace {
-
-// Pen widths are given in screen pixels, a 96th of an inch.
-constexpr double kScreenPixelsPerInch = 96.0;
-
-// The font the picture box draws its texts in on screen.
-QFont pictureFont(const PictureSource& picture) {
-    if (auto id = screenFromName(picture.screen)) {
-        const ScreenDesign& design = screenDesign(*id);
-        for (const ControlDesign& control : design.controls)
-            if (controlKey(control.name, control.index) == picture.control)
-                return qtFont(control.font.value_or(design.font));
-        return qtFont(design.font);
-    }
-    return qtFont(Font{});
-}
-
-}  // namespace
 
 QtPrinter::QtPrinter() : font_(qtFont(Font{"ＭＳ 明朝", 12, false})) {}
 
@@ -123,6 +104,18 @@ void QtPrinter::printPicture(const PictureSource& picture, double x, double y) {
                 target);
 }
 
+void QtPrinter::printPage(const Page& page) {
+    // A composed page is A4 portrait whatever the dialog chose; the choice
+    // comes back when the document ends.
+    if (!layoutToRestore_) layoutToRestore_ = device().pageLayout();
+    device().setPageSize(QPageSize(QPageSize::A4));
+    device().setPageOrientation(QPageLayout::Portrait);
+    if (!ensureJob()) return;
+    // The painter starts at the printable area, inside the printer's own margins.
+    const QRectF printable = device().pageLayout().paintRect(QPageLayout::Millimeter);
+    paintPage(*painter_, page, {device().resolution() / kMmPerInch, printable.topLeft()});
+}
+
 std::optional<std::string> QtPrinter::endDocument() {
     std::optional<std::string> result = failure_;
     if (painter_) {
@@ -130,6 +123,10 @@ std::optional<std::string> QtPrinter::endDocument() {
             result = destination() + "への印刷が完了しませんでした。";
         painter_.reset();
         ++documentsSinceDialog_;
+    }
+    if (layoutToRestore_) {
+        device().setPageLayout(*layoutToRestore_);
+        layoutToRestore_.reset();
     }
     if (!chosenFile_.isEmpty()) device().setOutputFileName(chosenFile_);
     failure_.reset();

@@ -1,8 +1,10 @@
 #pragma once
-// The printer: text lines and pictures on a QPrinter, one print job per
-// document. Where the machine has no printer, the jobs go to a PDF file.
+// The printer: text lines, pictures and composed pages on a QPrinter, one
+// print job per document. Where the machine has no printer, the jobs go to a
+// PDF file.
 
 #include <QFont>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QString>
 #include <memory>
@@ -31,6 +33,7 @@ class QtPrinter : public Printer {
     void setFont(const std::string& family, double points) override;
     void printLine(const std::string& text) override;
     void printPicture(const PictureSource& picture, double x, double y) override;
+    void printPage(const Page& page) override;
     std::optional<std::string> endDocument() override;
 
   private:
@@ -47,6 +50,7 @@ class QtPrinter : public Printer {
     std::optional<std::string> failure_;
     QString chosenFile_;  // the file the dialog named, empty for a printer
     int documentsSinceDialog_ = 0;
+    std::optional<QPageLayout> layoutToRestore_;  // while a composed page's document is open
 };
 
 }  // namespace bio

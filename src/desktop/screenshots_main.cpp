@@ -1,5 +1,6 @@
-// Renders every screen after a sample session into PNG files, without a
-// display: the pictures of the README.
+// Renders every screen after a sample session into PNG files, and prints the
+// two reports into PDF files beside them, without a display: the pictures of
+// the README.
 //
 //     biorhythm-screenshots OUTPUT_DIR
 
@@ -11,6 +12,7 @@
 #include "app/app.h"
 #include "desktop/japanese_fonts.h"
 #include "desktop/program_view.h"
+#include "desktop/qt_printer.h"
 #include "ui/doubles.h"
 
 namespace {
@@ -26,12 +28,24 @@ void fillPerson(bio::Screen& screen, const char* nameBox, const char* era,
     for (std::size_t i = 0; i < 3; ++i) screen.setText(dateBoxes[i], date[i]);
 }
 
+// Each result screen's report into OUTPUT_DIR/SCREEN_report.pdf.
+void printReport(Program& p, bio::QtPrinter& printer, const QDir& output, ScreenId id) {
+    const std::string_view screen = bio::screenName(id);
+    const QString file = output.filePath(QString::fromUtf8(screen.data(), screen.size()) +
+                                         QStringLiteral("_report.pdf"));
+    printer.device().setOutputFileName(file);
+    p.click(id, "repoto");
+    std::printf("%s\n", qPrintable(file));
+}
+
 // The worked examples: a reading, a compatibility reading of two registered
-// persons, the register browsed and a record being typed for an update.
-void runSampleSession(Program& p) {
+// persons, the register browsed and a record being typed for an update; the
+// reports of both readings.
+void runSampleSession(Program& p, bio::QtPrinter& printer, const QDir& output) {
     fillPerson(p.screen(ScreenId::baio), "Text7", "Option3", {"Text1", "Text2", "Text3"},
                "ＡＢＣＤ", {"38", "5", "10"});
     p.click(ScreenId::baio, "Command1");
+    printReport(p, printer, output, ScreenId::sindan);
     p.click(ScreenId::sindan, "menyuhe");
     p.click(ScreenId::menyu, "Command4");
     bio::Screen& aisyou = p.screen(ScreenId::aisyou);
@@ -41,6 +55,7 @@ void runSampleSession(Program& p) {
                {"42", "8", "3"});
     p.click(ScreenId::aisyou, "Command2");
     p.click(ScreenId::aisyou, "Command1");
+    printReport(p, printer, output, ScreenId::aisyousin);
     p.click(ScreenId::aisyousin, "mnback");
     p.click(ScreenId::menyu, "Command5");
     p.click(ScreenId::hyouji, "Command1");
@@ -68,16 +83,17 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    // Dialogs answer OK and printing is only recorded: nothing waits for a user.
+    // Dialogs answer OK, and the printer writes PDF files: nothing waits for a user.
     auto ignore = [](const std::string&) {};
     bio::ScriptedDialogs dialogs(ignore);
-    bio::RecordingPrinter printer(ignore);
+    bio::QtPrinter printer;
+    printer.device().setOutputFormat(QPrinter::PdfFormat);
     bio::FixedClock clock({2026, 12, 7});
     auto program = bio::makeProgram(bio::Services{dialogs, printer, clock},
                                     QFile::encodeName(dataDir.path()).toStdString());
     bio::ProgramView view(*program);
     program->start();
-    runSampleSession(*program);
+    runSampleSession(*program, printer, output);
 
     for (ScreenId id : bio::kAllScreens) program->screen(id);
     view.sync();

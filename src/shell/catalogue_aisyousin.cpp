@@ -21,6 +21,7 @@ ScreenDesign aisyousinDesign() {
         menuCommand("back", "back"),
         menuCommand("mnback", "メニューへ"),
         menuCommand("syuuryou", "終了"),
+        menuCommand("repoto", "レポート印刷"),
     };
     design.tabOrder = {"List1"};
     return design;

@@ -50,6 +50,7 @@ ScreenDesign sindanDesign() {
         menuCommand("messeji", "メッセージ印刷"),
         menuCommand("gurafu", "グラフ印刷"),
         menuCommand("ryouinsatu", "ﾒｯｾｰｼﾞとｸﾞﾗﾌ印刷"),
+        menuCommand("repoto", "レポート印刷"),
         menuCommand("menyuhe", "メニューへ"),
         menuCommand("back", "データセット画面へ"),
     };

@@ -36,6 +36,15 @@ struct GraphState {
     std::array<std::string, kPoints> wdtab{}, wdlabel{};
 };
 
+// A person's birth as a reading took it in: the texts as typed, the Western
+// year and the day number its day count started from.
+struct BirthRecord {
+    std::string eraname;
+    std::string erayeartext, bmonthtext, bdaytext;
+    double byear = 0;
+    double daynum1 = 0;
+};
+
 struct DiagnosisState {
     static constexpr int kRegtableSize = 501;  // entries 0..500
 
@@ -67,6 +76,9 @@ struct DiagnosisState {
     // Compatibility.
     std::array<std::string, 3> emosign{};
     int graphcolor = 0;
+    // By person index: the compatibility run overwrites the shared birth fields
+    // with person 2's, so its report keeps each person's here.
+    std::array<BirthRecord, 3> births{};
 
     GraphState graph;
 

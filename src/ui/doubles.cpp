@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "ui/page.h"
+
 namespace bio {
 
 std::string quoted(const std::string& text) {
@@ -63,6 +65,47 @@ void RecordingPrinter::printLine(const std::string& text) { sink_("print line " 
 void RecordingPrinter::printPicture(const PictureSource& picture, double x, double y) {
     sink_("print picture " + picture.screen + "." + picture.control + " at " + fixed4(x) + " " +
           fixed4(y));
+}
+
+namespace {
+
+std::string colorText(const Rgb& color) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", color.r & 0xFF, color.g & 0xFF,
+                  color.b & 0xFF);
+    return buffer;
+}
+
+std::string numbers(std::initializer_list<double> values) {
+    std::string text;
+    for (double value : values) text += (text.empty() ? "" : " ") + fixed4(value);
+    return text;
+}
+
+// One event line per page operation; fonts and colours of text runs are left out.
+struct PageOpLine {
+    std::string operator()(const PageText& t) const {
+        return "print text " + numbers({t.x, t.y}) + " " + quoted(t.text);
+    }
+    std::string operator()(const PageLine& l) const {
+        return "print rule " + numbers({l.x1, l.y1, l.x2, l.y2}) + " width " + fixed4(l.width) +
+               " " + colorText(l.color);
+    }
+    std::string operator()(const PageRect& r) const {
+        return "print box " + numbers({r.x, r.y, r.width, r.height}) +
+               (r.filled ? " fill " : " outline " + fixed4(r.lineWidth) + " ") + colorText(r.color);
+    }
+    std::string operator()(const PagePicture& p) const {
+        return "print picture " + p.source.screen + "." + p.source.control + " in " +
+               numbers({p.x, p.y, p.width, p.height});
+    }
+};
+
+}  // namespace
+
+void RecordingPrinter::printPage(const Page& page) {
+    sink_("print page A4 portrait");
+    for (const PageOp& op : page.ops) sink_(std::visit(PageOpLine{}, op));
 }
 
 std::optional<std::string> RecordingPrinter::endDocument() {

@@ -53,6 +53,7 @@ public:
     void setFont(const std::string& family, double points) override;
     void printLine(const std::string& text) override;
     void printPicture(const PictureSource& picture, double x, double y) override;
+    void printPage(const Page& page) override;
     std::optional<std::string> endDocument() override;
 
     // Makes the next endDocument fail with this reason.

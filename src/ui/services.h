@@ -8,6 +8,7 @@
 namespace bio {
 
 class Canvas;
+struct Page;
 
 enum class Answer { Ok, Cancel };
 
@@ -40,6 +41,8 @@ public:
     // Draws the picture at its natural size; x and y in twips from the top-left
     // of the printable area.
     virtual void printPicture(const PictureSource& picture, double x, double y) = 0;
+    // Prints a composed page as the only sheet of a document.
+    virtual void printPage(const Page& page) = 0;
     // Sends the document; the reason when it failed.
     virtual std::optional<std::string> endDocument() = 0;
 };

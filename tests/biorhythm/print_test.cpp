@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "biorhythm/reading.h"
 #include "testing/program_fixture.h"
 
@@ -70,11 +72,25 @@ TEST_F(Printing, TheMessagePageDescribesTheTargetDateNotTheFirst) {
 }
 
 TEST_F(Printing, CancellingThePrinterDialogPrintsNothing) {
-    for (const char* command : {"messeji", "gurafu", "ryouinsatu"}) {
+    for (const char* command : {"messeji", "gurafu", "ryouinsatu", "repoto"}) {
         t.events.lines.clear();
         t.dialogs.queuePrinterAnswer(false);
         EXPECT_EQ(click(command), Lines{"printer dialog -> cancel"}) << command;
     }
+}
+
+// Unlike the message page, the report leaves even the state as the reading did.
+TEST_F(Printing, TheReportChangesNothingAndReportsAFailedDocument) {
+    const DiagnosisState& s = t.program().state();
+    const Screen& sindan = t.program().screen(ScreenId::sindan);
+    const auto items = sindan.find("List1")->items();
+    const auto ops = sindan.find("Picture1")->canvas().ops();
+    t.printer.failNextDocument("用紙がありません");
+    EXPECT_EQ(click("repoto").back(),
+              "msgbox \"印刷できませんでした。\\n用紙がありません\" title \"誤り警告\" -> ok");
+    EXPECT_EQ(std::tuple(s.emoday[1], s.intday, s.bodyday), std::tuple(int16_t{5}, 18.0, 10.0));
+    EXPECT_EQ(sindan.find("List1")->items(), items);
+    EXPECT_EQ(sindan.find("Picture1")->canvas().ops(), ops);
 }
 
 TEST_F(Printing, AFailedDocumentIsReportedAndStopsTheSecond) {

@@ -1,6 +1,6 @@
 // Printing through the platform's printer dialog onto PDF files: the printed
-// text, the graph at its natural size, one file per document, Cancel, and a
-// job that fails.
+// text, the graph at its natural size, the report page, one file per
+// document, Cancel, and a job that fails.
 
 #include <QDialog>
 #include <QDir>
@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "app/app.h"
@@ -122,11 +123,35 @@ class PrintingTest : public QObject {
         QVERIFY2(left < 150 && top < 200, qPrintable(QString("%1,%2").arg(left).arg(top)));
     }
 
+    // One A4 portrait page whatever the dialog chose, and the choice kept for
+    // the next document.
+    void reportIsOneA4PageWithTheCautionDays() {
+        Desktop d;
+        qputenv("HOME", QByteArray::fromStdString(d.dir.path().string()));
+        typeWorkedExample(d);
+        QPrinter& device = d.desktop.printer().device();
+        device.setPageSize(QPageSize(QPageSize::Letter));
+        device.setPageOrientation(QPageLayout::Landscape);
+        acceptPrinterDialog();
+        d.window(ScreenId::sindan).menuCommand("repoto")->trigger();
+
+        const QString info = run("pdfinfo", {defaultPdf(d)});
+        QVERIFY2(info.contains(QRegularExpression("Pages: +1\\n")), qPrintable(info));
+        QVERIFY2(info.contains("595 x 842 pts (A4)"), qPrintable(info));
+        const QStringList lines = pdfLines(defaultPdf(d));
+        for (const char* expected :
+             {"ＡＢＣＤさんのバイオリズム", "感情の要注意日：9，10，11，23，24，25，26日",
+              "知性の要注意日：15，16，17，18日", "身体の要注意日：2，3，13，14，15，16，25，26日"})
+            QVERIFY2(lines.contains(QString::fromUtf8(expected)), qPrintable(lines.join('\n')));
+        QCOMPARE(device.pageLayout().pageSize().id(), QPageSize::Letter);
+        QCOMPARE(device.pageLayout().orientation(), QPageLayout::Landscape);
+    }
+
     void cancelWritesNoFile() {
         Desktop d;
         qputenv("HOME", QByteArray::fromStdString(d.dir.path().string()));
         typeWorkedExample(d);
-        for (const char* command : {"messeji", "gurafu", "ryouinsatu"}) {
+        for (const char* command : {"messeji", "gurafu", "ryouinsatu", "repoto"}) {
             onNextModal([](QWidget* modal) {
                 QVERIFY(qobject_cast<QPrintDialog*>(modal));
                 static_cast<QDialog*>(modal)->reject();

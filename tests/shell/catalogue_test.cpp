@@ -285,9 +285,10 @@ TEST(Catalogue, ButtonsAndMenusComeInDesignOrder) {
               (std::vector<std::string>{"Command4", "Command1", "Command3", "Command5", "Command2",
                                         "Command6"}));
     EXPECT_EQ(keysOfKind(S::sindan, K::MenuCommand),
-              (std::vector<std::string>{"messeji", "gurafu", "ryouinsatu", "menyuhe", "back"}));
+              (std::vector<std::string>{"messeji", "gurafu", "ryouinsatu", "repoto", "menyuhe",
+                                        "back"}));
     EXPECT_EQ(keysOfKind(S::aisyousin, K::MenuCommand),
-              (std::vector<std::string>{"back", "mnback", "syuuryou"}));
+              (std::vector<std::string>{"back", "mnback", "syuuryou", "repoto"}));
     EXPECT_EQ(keysOfKind(S::sindan, K::PrinterDialog), std::vector<std::string>{"CommonDialog2"});
     EXPECT_EQ(keysOfKind(S::sindan, K::PictureBox), std::vector<std::string>{"Picture1"});
     EXPECT_EQ(keysOfKind(S::aisyousin, K::PictureBox), std::vector<std::string>{"Picture1"});
