@@ -1,6 +1,6 @@
 #pragma once
 // baio's era option group, read by the run and written by the load action and
-// the register command.
+// the register command, and its target date boxes.
 
 #include <array>
 
@@ -9,5 +9,6 @@ namespace bio {
 // In era order: 明治, 大正, 昭和, 平成.
 inline constexpr std::array<const char*, 4> kBaioEraOptions{"Option1", "Option2", "Option3",
                                                             "Option4"};
+inline constexpr std::array<const char*, 3> kBaioTargetDateBoxes{"Text4", "Text5", "Text6"};
 
 }  // namespace bio

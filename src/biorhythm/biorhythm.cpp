@@ -1,5 +1,7 @@
 #include "biorhythm/biorhythm.h"
 
+#include "biorhythm/baio_controls.h"
+#include "biorhythm/month_steps.h"
 #include "shell/program.h"
 
 namespace bio {
@@ -11,6 +13,7 @@ void installBiorhythm(Program& p) {
     p.setCommand(ScreenId::sindan, "messeji", messeji);
     p.setCommand(ScreenId::sindan, "gurafu", gurafu);
     p.setCommand(ScreenId::sindan, "ryouinsatu", ryouinsatu);
+    installMonthSteps(p, ScreenId::sindan, ScreenId::baio, kBaioTargetDateBoxes, startReading);
 }
 
 }  // namespace bio

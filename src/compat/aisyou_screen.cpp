@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 
+#include "biorhythm/month_steps.h"
 #include "calendar/calendar.h"
 #include "compat/aisyou_controls.h"
 #include "compat/compat.h"
@@ -94,8 +95,7 @@ void readset(Program& p) {
         fillPersonFromRecord(p, kPerson1, count - 1);
         fillPersonFromRecord(p, kPerson2, count);
     }
-    fillTodayDate(p, aisyouScreen(p), kTargetDateBoxes[0], kTargetDateBoxes[1],
-                  kTargetDateBoxes[2]);
+    fillTodayDate(p, aisyouScreen(p), kTargetDateBoxes);
 }
 
 void setPerson1FromRegister(Program& p) { setPersonFromRegister(p, kPerson1); }
@@ -113,6 +113,7 @@ void installCompat(Program& p) {
     p.setCommand(ScreenId::aisyou, "Command5", setPerson2FromRegister);
     p.setCommand(ScreenId::aisyou, "Command2", registerBothPersons);
     p.setCommand(ScreenId::aisyou, "Command1", runCompatibility);
+    installMonthSteps(p, ScreenId::aisyousin, ScreenId::aisyou, kTargetDateBoxes, runCompatibility);
 }
 
 }  // namespace bio

@@ -21,6 +21,8 @@ ScreenDesign aisyousinDesign() {
         menuCommand("back", "back"),
         menuCommand("mnback", "メニューへ"),
         menuCommand("syuuryou", "終了"),
+        menuCommand("zengetu", "前月"),
+        menuCommand("yokugetu", "翌月"),
     };
     design.tabOrder = {"List1"};
     return design;
