@@ -10,7 +10,8 @@ std::size_t slot(ScreenId id) { return static_cast<std::size_t>(id); }
 
 }  // namespace
 
-ProgramView::ProgramView(Program& program) : program_(program) {}
+ProgramView::ProgramView(Program& program, QString placeFile)
+    : program_(program), remembered_(std::move(placeFile)) {}
 
 ProgramView::~ProgramView() = default;
 
@@ -48,6 +49,8 @@ void ProgramView::sync() {
         window->mirror(program_.screen(id));
     }
     if (program_.ended()) {
+        if (!endReported_ && placeHolder_ && placeHolder_->isVisible())
+            remembered_.save(placeHolder_->pos());
         for (auto& window : windows_)
             if (window) window->hide();
         if (!endReported_) {
@@ -56,11 +59,16 @@ void ProgramView::sync() {
         }
         return;
     }
+    // The place holder that the model hides now hands its place on.
+    const ScreenWindow* leaving = nullptr;
+    for (ScreenId id : kAllScreens)
+        if (placeHolder_ && window(id) == placeHolder_ && !program_.visible(id))
+            leaving = placeHolder_;
     // Show before hiding, so that the desktop never sees the program without a window.
     for (ScreenId id : kAllScreens) {
         ScreenWindow* window = windows_[slot(id)].get();
         if (window && program_.visible(id) && !window->isVisible()) {
-            window->open();
+            window->open(takePlace(*window, leaving));
             front_ = window;
         }
     }
@@ -68,6 +76,19 @@ void ProgramView::sync() {
         ScreenWindow* window = windows_[slot(id)].get();
         if (window && !program_.visible(id) && window->isVisible()) window->hide();
     }
+}
+
+std::optional<QPoint> ProgramView::takePlace(ScreenWindow& window, const ScreenWindow* leaving) {
+    if (leaving || !placeHolder_) {
+        const std::optional<QPoint> wanted =
+            leaving ? std::optional<QPoint>(leaving->pos()) : remembered_.load();
+        placeHolder_ = &window;
+        return settledPlace(wanted, window);
+    }
+    // Shown over the holder (hyouji over the menu): centred the first time,
+    // then where the user left it.
+    if (!window.opened()) return settledPlace(std::nullopt, window);
+    return std::nullopt;
 }
 
 ScreenWindow* ProgramView::window(ScreenId id) const { return windows_[slot(id)].get(); }
