@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QString>
 #include <optional>
+#include <utility>
 
 class QWidget;
 
