@@ -49,8 +49,8 @@ void ProgramView::sync() {
         window->mirror(program_.screen(id));
     }
     if (program_.ended()) {
-        if (!endReported_ && placeHolder_ && placeHolder_->isVisible())
-            remembered_.save(placeHolder_->pos());
+        if (!endReported_ && placeHolder_ && window(*placeHolder_)->isVisible())
+            remembered_.save(window(*placeHolder_)->pos());
         for (auto& window : windows_)
             if (window) window->hide();
         if (!endReported_) {
@@ -60,15 +60,13 @@ void ProgramView::sync() {
         return;
     }
     // The place holder that the model hides now hands its place on.
-    const ScreenWindow* leaving = nullptr;
-    for (ScreenId id : kAllScreens)
-        if (placeHolder_ && window(id) == placeHolder_ && !program_.visible(id))
-            leaving = placeHolder_;
+    const ScreenWindow* leaving =
+        placeHolder_ && !program_.visible(*placeHolder_) ? window(*placeHolder_) : nullptr;
     // Show before hiding, so that the desktop never sees the program without a window.
     for (ScreenId id : kAllScreens) {
         ScreenWindow* window = windows_[slot(id)].get();
         if (window && program_.visible(id) && !window->isVisible()) {
-            window->open(takePlace(*window, leaving));
+            window->open(takePlace(id, leaving));
             front_ = window;
         }
     }
@@ -78,16 +76,17 @@ void ProgramView::sync() {
     }
 }
 
-std::optional<QPoint> ProgramView::takePlace(ScreenWindow& window, const ScreenWindow* leaving) {
+std::optional<QPoint> ProgramView::takePlace(ScreenId id, const ScreenWindow* leaving) {
+    const ScreenWindow& shown = *window(id);
     if (leaving || !placeHolder_) {
         const std::optional<QPoint> wanted =
             leaving ? std::optional<QPoint>(leaving->pos()) : remembered_.load();
-        placeHolder_ = &window;
-        return settledPlace(wanted, window);
+        placeHolder_ = id;
+        return settledPlace(wanted, shown);
     }
     // Shown over the holder (hyouji over the menu): centred the first time,
     // then where the user left it.
-    if (!window.opened()) return settledPlace(std::nullopt, window);
+    if (!shown.opened()) return settledPlace(std::nullopt, shown);
     return std::nullopt;
 }
 

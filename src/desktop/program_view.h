@@ -35,18 +35,18 @@ class ProgramView {
 
   private:
     WindowInput inputOf(ScreenId id);
-    // Where a window that is being shown goes. One that replaces the place
-    // holder, or the first of the run, holds the place from then on.
-    std::optional<QPoint> takePlace(ScreenWindow& window, const ScreenWindow* leaving);
+    // Where the window of a screen that is being shown goes. One that replaces
+    // the place holder, or the first of the run, holds the place from then on.
+    std::optional<QPoint> takePlace(ScreenId id, const ScreenWindow* leaving);
     // Hands one user action to the model, then shows its outcome.
     void perform(const std::function<void()>& action);
 
     Program& program_;
     std::array<std::unique_ptr<ScreenWindow>, kAllScreens.size()> windows_;
     ScreenWindow* front_ = nullptr;
-    // The window whose place the next screen takes; hyouji, shown over the
-    // menu, never holds it.
-    ScreenWindow* placeHolder_ = nullptr;
+    // The screen whose window's place the next screen takes; hyouji, shown
+    // over the menu, never holds it.
+    std::optional<ScreenId> placeHolder_;
     RememberedPlace remembered_;
     std::function<void()> onEnded_;
     bool acting_ = false;

@@ -6,7 +6,6 @@
 #include <QStandardPaths>
 #include <QWidget>
 #include <algorithm>
-#include <cstdlib>
 
 namespace bio {
 
@@ -19,8 +18,10 @@ constexpr int kGripWidth = 48;
 // Farther than any desktop reaches; a remembered place beyond it is garbage.
 constexpr int kFarthest = 1 << 20;
 
-const QString kXKey = QStringLiteral("window/x");
-const QString kYKey = QStringLiteral("window/y");
+constexpr char kXKey[] = "window/x";
+constexpr char kYKey[] = "window/y";
+
+bool withinReach(int coordinate) { return coordinate >= -kFarthest && coordinate <= kFarthest; }
 
 }  // namespace
 
@@ -59,7 +60,7 @@ std::optional<QPoint> RememberedPlace::load() const {
     const int x = settings.value(kXKey).toInt(&xRead);
     const int y = settings.value(kYKey).toInt(&yRead);
     if (settings.status() != QSettings::NoError || !xRead || !yRead) return std::nullopt;
-    if (std::abs(x) > kFarthest || std::abs(y) > kFarthest) return std::nullopt;
+    if (!withinReach(x) || !withinReach(y)) return std::nullopt;
     return QPoint(x, y);
 }
 
