@@ -52,7 +52,8 @@ int main(int argc, char* argv[]) {
     if (argc == 2 && std::strcmp(argv[1], "baio") == 0) {
         bio::installJapaneseFontSubstitutions();
         desktop = std::make_unique<bio::DesktopProgram>(
-            QFile::encodeName(dataDir.path()).toStdString(), clock);
+            QFile::encodeName(dataDir.path()).toStdString(), clock,
+            dataDir.filePath(QStringLiteral("window.ini")));
         desktop->start();
     } else {
         new QLabel(QStringLiteral("label"), &bare);

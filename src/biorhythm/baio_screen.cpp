@@ -39,7 +39,7 @@ void loadBaio(Program& p) {
     baio.setText("Text1", s.erayeartext);
     baio.setText("Text2", s.bmonthtext);
     baio.setText("Text3", s.bdaytext);
-    fillTodayDate(p, baio, "Text4", "Text5", "Text6");
+    fillTodayDate(p, baio, kBaioTargetDateBoxes);
 }
 
 void takeRegisterPerson(Program& p) {

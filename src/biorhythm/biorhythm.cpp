@@ -1,5 +1,7 @@
 #include "biorhythm/biorhythm.h"
 
+#include "biorhythm/baio_controls.h"
+#include "biorhythm/month_steps.h"
 #include "shell/program.h"
 #include "ui/page.h"
 
@@ -14,6 +16,7 @@ void installBiorhythm(Program& p) {
     p.setCommand(ScreenId::sindan, "ryouinsatu", ryouinsatu);
     p.setCommand(ScreenId::sindan, "repoto",
                  [](Program& program) { printReport(program, sindanReport); });
+    installMonthSteps(p, ScreenId::sindan, ScreenId::baio, kBaioTargetDateBoxes, startReading);
 }
 
 }  // namespace bio

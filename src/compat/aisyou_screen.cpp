@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "biorhythm/biorhythm.h"
+#include "biorhythm/month_steps.h"
 #include "calendar/calendar.h"
 #include "compat/aisyou_controls.h"
 #include "compat/compat.h"
@@ -96,8 +97,7 @@ void readset(Program& p) {
         fillPersonFromRecord(p, kPerson1, count - 1);
         fillPersonFromRecord(p, kPerson2, count);
     }
-    fillTodayDate(p, aisyouScreen(p), kTargetDateBoxes[0], kTargetDateBoxes[1],
-                  kTargetDateBoxes[2]);
+    fillTodayDate(p, aisyouScreen(p), kTargetDateBoxes);
 }
 
 void setPerson1FromRegister(Program& p) { setPersonFromRegister(p, kPerson1); }
@@ -117,6 +117,7 @@ void installCompat(Program& p) {
     p.setCommand(ScreenId::aisyou, "Command1", runCompatibility);
     p.setCommand(ScreenId::aisyousin, "repoto",
                  [](Program& program) { printReport(program, aisyousinReport); });
+    installMonthSteps(p, ScreenId::aisyousin, ScreenId::aisyou, kTargetDateBoxes, runCompatibility);
 }
 
 }  // namespace bio

@@ -4,10 +4,10 @@
 
 namespace bio {
 
-DesktopProgram::DesktopProgram(std::filesystem::path dataDir, Clock& clock)
+DesktopProgram::DesktopProgram(std::filesystem::path dataDir, Clock& clock, QString placeFile)
     : dialogs_(printer_),
       program_(makeProgram(Services{dialogs_, printer_, clock}, std::move(dataDir))),
-      view_(*program_) {
+      view_(*program_, std::move(placeFile)) {
     dialogs_.setBeforeOpening([this] {
         view_.sync();
         return view_.dialogParent();

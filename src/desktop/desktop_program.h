@@ -14,8 +14,9 @@ namespace bio {
 
 class DesktopProgram {
   public:
-    // Needs the QApplication to exist.
-    DesktopProgram(std::filesystem::path dataDir, Clock& clock);
+    // Needs the QApplication to exist. `placeFile` remembers where the window
+    // stood when the program ended.
+    DesktopProgram(std::filesystem::path dataDir, Clock& clock, QString placeFile);
 
     // baio created and shown, on the model and on screen.
     void start();

@@ -8,6 +8,7 @@
 
 #include "desktop/desktop_program.h"
 #include "desktop/japanese_fonts.h"
+#include "desktop/window_placement.h"
 #include "ui/system_clock.h"
 
 int main(int argc, char* argv[]) {
@@ -22,7 +23,7 @@ int main(int argc, char* argv[]) {
     bio::SystemClock clock;
     const std::filesystem::path dataDir =
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
-    bio::DesktopProgram desktop(dataDir, clock);
+    bio::DesktopProgram desktop(dataDir, clock, bio::defaultPlaceFile());
     desktop.view().setOnEnded([] { QCoreApplication::quit(); });
     desktop.start();
     if (desktop.program().ended()) return 0;

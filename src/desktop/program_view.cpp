@@ -10,7 +10,8 @@ std::size_t slot(ScreenId id) { return static_cast<std::size_t>(id); }
 
 }  // namespace
 
-ProgramView::ProgramView(Program& program) : program_(program) {}
+ProgramView::ProgramView(Program& program, QString placeFile)
+    : program_(program), remembered_(std::move(placeFile)) {}
 
 ProgramView::~ProgramView() = default;
 
@@ -48,6 +49,8 @@ void ProgramView::sync() {
         window->mirror(program_.screen(id));
     }
     if (program_.ended()) {
+        if (!endReported_ && placeHolder_ && window(*placeHolder_)->isVisible())
+            remembered_.save(window(*placeHolder_)->pos());
         for (auto& window : windows_)
             if (window) window->hide();
         if (!endReported_) {
@@ -56,11 +59,14 @@ void ProgramView::sync() {
         }
         return;
     }
+    // The place holder that the model hides now hands its place on.
+    const ScreenWindow* leaving =
+        placeHolder_ && !program_.visible(*placeHolder_) ? window(*placeHolder_) : nullptr;
     // Show before hiding, so that the desktop never sees the program without a window.
     for (ScreenId id : kAllScreens) {
         ScreenWindow* window = windows_[slot(id)].get();
         if (window && program_.visible(id) && !window->isVisible()) {
-            window->open();
+            window->open(takePlace(id, leaving));
             front_ = window;
         }
     }
@@ -68,6 +74,20 @@ void ProgramView::sync() {
         ScreenWindow* window = windows_[slot(id)].get();
         if (window && !program_.visible(id) && window->isVisible()) window->hide();
     }
+}
+
+std::optional<QPoint> ProgramView::takePlace(ScreenId id, const ScreenWindow* leaving) {
+    const ScreenWindow& shown = *window(id);
+    if (leaving || !placeHolder_) {
+        const std::optional<QPoint> wanted =
+            leaving ? std::optional<QPoint>(leaving->pos()) : remembered_.load();
+        placeHolder_ = id;
+        return settledPlace(wanted, shown);
+    }
+    // Shown over the holder (hyouji over the menu): centred the first time,
+    // then where the user left it.
+    if (!shown.opened()) return settledPlace(std::nullopt, shown);
+    return std::nullopt;
 }
 
 ScreenWindow* ProgramView::window(ScreenId id) const { return windows_[slot(id)].get(); }

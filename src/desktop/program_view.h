@@ -6,15 +6,18 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "desktop/screen_window.h"
+#include "desktop/window_placement.h"
 #include "shell/program.h"
 
 namespace bio {
 
 class ProgramView {
   public:
-    explicit ProgramView(Program& program);
+    // `placeFile` remembers where the program's window stood when it ended.
+    ProgramView(Program& program, QString placeFile);
     ~ProgramView();
     ProgramView(const ProgramView&) = delete;
     ProgramView& operator=(const ProgramView&) = delete;
@@ -32,12 +35,19 @@ class ProgramView {
 
   private:
     WindowInput inputOf(ScreenId id);
+    // Where the window of a screen that is being shown goes. One that replaces
+    // the place holder, or the first of the run, holds the place from then on.
+    std::optional<QPoint> takePlace(ScreenId id, const ScreenWindow* leaving);
     // Hands one user action to the model, then shows its outcome.
     void perform(const std::function<void()>& action);
 
     Program& program_;
     std::array<std::unique_ptr<ScreenWindow>, kAllScreens.size()> windows_;
     ScreenWindow* front_ = nullptr;
+    // The screen whose window's place the next screen takes; hyouji, shown
+    // over the menu, never holds it.
+    std::optional<ScreenId> placeHolder_;
+    RememberedPlace remembered_;
     std::function<void()> onEnded_;
     bool acting_ = false;
     bool endReported_ = false;

@@ -8,7 +8,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -80,6 +79,8 @@ ScreenWindow::ScreenWindow(const ScreenDesign& design, WindowInput input)
     layout->addWidget(client_);
     build(design);
     applyTabOrder(design);
+    // Sized now, so that the window can be placed before it is first shown.
+    adjustSize();
 }
 
 ScreenWindow::~ScreenWindow() = default;
@@ -227,13 +228,10 @@ void ScreenWindow::mirror(const Screen& screen) {
     }
 }
 
-void ScreenWindow::open() {
+void ScreenWindow::open(const std::optional<QPoint>& place) {
     const bool first = !opened_;
     opened_ = true;
-    if (first) {
-        adjustSize();
-        if (QScreen* where = screen()) move(where->availableGeometry().center() - rect().center());
-    }
+    if (place) move(*place);
     show();
     raise();
     activateWindow();

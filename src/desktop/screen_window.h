@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,9 +33,10 @@ class ScreenWindow : public QWidget {
     // Writes every widget whose value differs from the model, without letting
     // the write come back as input.
     void mirror(const Screen& screen);
-    // Shows the window in front; the first time it is centred and the first
-    // control of the tab order takes the focus.
-    void open();
+    // Shows the window in front, its frame's top-left corner at `place` when
+    // given; the first time the first control of the tab order takes the focus.
+    void open(const std::optional<QPoint>& place);
+    bool opened() const { return opened_; }
 
     // The widget of a control; nullptr for menu commands and the printer dialog.
     QWidget* widget(const std::string& key) const;

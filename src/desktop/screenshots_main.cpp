@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
     bio::FixedClock clock({2026, 12, 7});
     auto program = bio::makeProgram(bio::Services{dialogs, printer, clock},
                                     QFile::encodeName(dataDir.path()).toStdString());
-    bio::ProgramView view(*program);
+    bio::ProgramView view(*program, dataDir.filePath(QStringLiteral("window.ini")));
     program->start();
     runSampleSession(*program, printer, output);
 
@@ -100,7 +100,7 @@ int main(int argc, char* argv[]) {
     int failures = 0;
     for (ScreenId id : bio::kAllScreens) {
         bio::ScreenWindow* window = view.window(id);
-        window->open();
+        window->open(std::nullopt);
         const QString file = output.filePath(
             QString::fromUtf8(bio::screenName(id).data(), bio::screenName(id).size()) + ".png");
         if (window->grab().save(file)) {

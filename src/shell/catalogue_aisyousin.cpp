@@ -22,6 +22,8 @@ ScreenDesign aisyousinDesign() {
         menuCommand("mnback", "メニューへ"),
         menuCommand("syuuryou", "終了"),
         menuCommand("repoto", "レポート印刷"),
+        menuCommand("zengetu", "前月"),
+        menuCommand("yokugetu", "翌月"),
     };
     design.tabOrder = {"List1"};
     return design;

@@ -53,6 +53,8 @@ ScreenDesign sindanDesign() {
         menuCommand("repoto", "レポート印刷"),
         menuCommand("menyuhe", "メニューへ"),
         menuCommand("back", "データセット画面へ"),
+        menuCommand("zengetu", "前月"),
+        menuCommand("yokugetu", "翌月"),
     };
     design.tabOrder = {"Text9", "Text10", "Text11", "Text12", "Text1", "List1", "Text3", "Text2"};
     return design;

@@ -12,13 +12,15 @@ std::string dateText(int year, int month, int day) {
     return buffer;
 }
 
-void fillTodayDate(Program& p, Screen& screen, const std::string& yearKey,
-                   const std::string& monthKey, const std::string& dayKey) {
-    Date today = p.clock().today();
-    std::string text = dateText(today.year, today.month, today.day);
-    screen.setText(yearKey, text.substr(0, 4));
-    screen.setText(monthKey, text.substr(5, 2));
-    screen.setText(dayKey, text.substr(8, 2));
+void fillDateBoxes(Screen& screen, const DateBoxes& boxes, const Date& date) {
+    std::string text = dateText(date.year, date.month, date.day);
+    screen.setText(boxes[0], text.substr(0, 4));
+    screen.setText(boxes[1], text.substr(5, 2));
+    screen.setText(boxes[2], text.substr(8, 2));
+}
+
+void fillTodayDate(Program& p, Screen& screen, const DateBoxes& boxes) {
+    fillDateBoxes(screen, boxes, p.clock().today());
 }
 
 }  // namespace bio

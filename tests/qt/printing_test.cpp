@@ -188,7 +188,7 @@ class PrintingTest : public QObject {
         QtPrinter printer;
         FixedClock clock({2026, 12, 7});
         auto program = makeProgram(Services{dialogs, printer, clock}, dir.path());
-        ProgramView view(*program);
+        ProgramView view(*program, placeFileIn(dir));
         program->start();
         Screen& baio = program->screen(ScreenId::baio);
         baio.setText("Text7", "ＡＢＣＤ");

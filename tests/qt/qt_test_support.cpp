@@ -20,7 +20,14 @@ void onNextModal(std::function<void(QWidget*)> act) {
     poll->start();
 }
 
-Desktop::Desktop() { desktop.start(); }
+QString placeFileIn(const TempDir& dir) {
+    return QString::fromStdString((dir.path() / "window.ini").string());
+}
+
+Desktop::Desktop(const std::optional<QString>& placeFile)
+    : desktop(dir.path(), clock, placeFile.value_or(placeFileIn(dir))) {
+    desktop.start();
+}
 
 void typeText(QWidget* widget, const QString& text) {
     // QTest::keyClicks takes Latin-1 only.

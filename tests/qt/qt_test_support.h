@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "desktop/desktop_program.h"
@@ -17,8 +18,12 @@ namespace bio::testing {
 // Runs `act` on the next modal dialog as soon as it is on screen.
 void onNextModal(std::function<void(QWidget*)> act);
 
+// The window place file in a test's folder.
+QString placeFileIn(const TempDir& dir);
+
 struct Desktop {
-    Desktop();
+    // Remembers its window's place in `placeFile`, by default in its own folder.
+    explicit Desktop(const std::optional<QString>& placeFile = std::nullopt);
 
     Screen& screen(ScreenId id) { return desktop.program().screen(id); }
     ScreenWindow& window(ScreenId id) { return *desktop.view().window(id); }
@@ -29,7 +34,7 @@ struct Desktop {
 
     TempDir dir;
     FixedClock clock{{2026, 12, 7}};
-    DesktopProgram desktop{dir.path(), clock};
+    DesktopProgram desktop;
 };
 
 // Types any text, Japanese included, as key presses on the widget.

@@ -33,8 +33,9 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 display=":$(head -n1 "$work/display")"
 [ "$display" != ":" ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 
+# A fresh configuration folder too: the window's remembered place is the user's own.
 env -u WAYLAND_DISPLAY -u XDG_CURRENT_DESKTOP QT_QPA_PLATFORM=xcb DISPLAY="$display" \
-  "$work/app/biorhythm" >"$work/app.log" 2>&1 &
+  XDG_CONFIG_HOME="$work/config" "$work/app/biorhythm" >"$work/app.log" 2>&1 &
 app_pid=$!
 
 # Wait until the window is painted: the check says 3 while it is not there.

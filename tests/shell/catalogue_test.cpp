@@ -75,6 +75,8 @@ const Expected kCaptions[] = {
     {S::sindan, "ryouinsatu", K::MenuCommand, "ﾒｯｾｰｼﾞとｸﾞﾗﾌ印刷"},
     {S::sindan, "menyuhe", K::MenuCommand, "メニューへ"},
     {S::sindan, "back", K::MenuCommand, "データセット画面へ"},
+    {S::sindan, "zengetu", K::MenuCommand, "前月"},
+    {S::sindan, "yokugetu", K::MenuCommand, "翌月"},
 
     {S::hyouji, "Label1", K::Label, "番号"},
     {S::hyouji, "Label2", K::Label, "氏名"},
@@ -122,6 +124,8 @@ const Expected kCaptions[] = {
     {S::aisyousin, "back", K::MenuCommand, "back"},
     {S::aisyousin, "mnback", K::MenuCommand, "メニューへ"},
     {S::aisyousin, "syuuryou", K::MenuCommand, "終了"},
+    {S::aisyousin, "zengetu", K::MenuCommand, "前月"},
+    {S::aisyousin, "yokugetu", K::MenuCommand, "翌月"},
 };
 
 TEST(Catalogue, CarriesEveryCaptionExactly) {
@@ -286,9 +290,10 @@ TEST(Catalogue, ButtonsAndMenusComeInDesignOrder) {
                                         "Command6"}));
     EXPECT_EQ(keysOfKind(S::sindan, K::MenuCommand),
               (std::vector<std::string>{"messeji", "gurafu", "ryouinsatu", "repoto", "menyuhe",
-                                        "back"}));
+                                        "back", "zengetu", "yokugetu"}));
     EXPECT_EQ(keysOfKind(S::aisyousin, K::MenuCommand),
-              (std::vector<std::string>{"back", "mnback", "syuuryou", "repoto"}));
+              (std::vector<std::string>{"back", "mnback", "syuuryou", "repoto", "zengetu",
+                                        "yokugetu"}));
     EXPECT_EQ(keysOfKind(S::sindan, K::PrinterDialog), std::vector<std::string>{"CommonDialog2"});
     EXPECT_EQ(keysOfKind(S::sindan, K::PictureBox), std::vector<std::string>{"Picture1"});
     EXPECT_EQ(keysOfKind(S::aisyousin, K::PictureBox), std::vector<std::string>{"Picture1"});

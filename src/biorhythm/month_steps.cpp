@@ -1,0 +1,44 @@
+#include "biorhythm/month_steps.h"
+
+#include "calendar/month_step.h"
+#include "register/warnings.h"
+#include "state/numbers.h"
+
+namespace bio {
+
+namespace {
+
+// The boxes moved by `months`; false (after telling the user) when they hold
+// no date that can step, and then they keep what was typed.
+bool stepBoxes(Program& p, Screen& screen, const DateBoxes& boxes, int months) {
+    const std::optional<Date> typed =
+        steppableDate(numericValue(screen.text(boxes[0])), numericValue(screen.text(boxes[1])),
+                      numericValue(screen.text(boxes[2])));
+    if (!typed) {
+        warn(p,
+             "西暦年月日が正しい日付ではありません。年は1～9999、月は1～12、"
+             "日は1～31の整数で入力してください。");
+        return false;
+    }
+    const std::optional<Date> stepped = stepMonth(*typed, months);
+    if (!stepped) {
+        warn(p, months < 0 ? "1年1月より前の月には戻れません。"
+                           : "9999年12月より後の月には進めません。");
+        return false;
+    }
+    fillDateBoxes(screen, boxes, *stepped);
+    return true;
+}
+
+}  // namespace
+
+void installMonthSteps(Program& p, ScreenId result, ScreenId input, const DateBoxes& boxes,
+                       const Program::Action& run) {
+    for (auto [command, months] : {std::pair{"zengetu", -1}, std::pair{"yokugetu", 1}}) {
+        p.setCommand(result, command, [input, boxes, run, months](Program& program) {
+            if (stepBoxes(program, program.screen(input), boxes, months)) run(program);
+        });
+    }
+}
+
+}  // namespace bio

@@ -1,0 +1,23 @@
+#pragma once
+// The target date one month back or on, for the result screens' 前月 and 翌月.
+// These dates are written into boxes of four, two and two digits, so they stay
+// within the years 1..9999 and follow the real (Gregorian) calendar: a user
+// stepping from 31 March 2100 expects 28 February.
+
+#include <optional>
+
+#include "ui/services.h"
+
+namespace bio {
+
+// The date of typed numbers when they are whole and within year 1..9999, month
+// 1..12 and day 1..31; nullopt otherwise. A day past the end of a short month
+// (31 April) is kept: the step lowers it.
+std::optional<Date> steppableDate(double year, double month, double day);
+
+// The same day `months` months later (earlier when negative), lowered to the
+// last day of the new month when that month is shorter; nullopt when the new
+// month lies outside the years 1..9999.
+std::optional<Date> stepMonth(const Date& date, int months);
+
+}  // namespace bio
