@@ -2,7 +2,7 @@
 WERROR ?= OFF
 JOBS ?= $(shell nproc)
 
-.PHONY: bootstrap build run test fuzz bench screenshots
+.PHONY: bootstrap build run test fuzz bench screenshots package
 
 bootstrap:
 	@scripts/bootstrap
@@ -29,3 +29,7 @@ bench: build
 
 screenshots: build
 	@scripts/screenshots
+
+# build/biorhythm_VERSION_ARCH.deb, for `apt install ./build/biorhythm_*.deb`.
+package: build
+	@cpack --config build/CPackConfig.cmake -B build

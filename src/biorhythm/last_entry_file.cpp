@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "register/data_directory.h"
 #include "register/warnings.h"
 #include "shell/program.h"
 
@@ -122,6 +123,7 @@ std::optional<LastEntry> readLastEntry(Program& p) {
 }
 
 void writeLastEntry(Program& p, const LastEntry& entry) {
+    if (!prepareDataDirectory(p, kLastEntryFileName)) return;
     std::string bytes = p.cp932().encode(formatLastEntryLine(entry));
     if (int error = replaceFile(p.dataDir() / kLastEntryFileName, bytes)) {
         warn(p, fileFailureText(kLastEntryFileName, FileStep::Write, error));

@@ -1,18 +1,36 @@
-// The desktop program: starts on baio with its data files beside the executable.
+// The desktop program: starts on baio, with its data in the directory the
+// command line, the executable's folder or the user's data directory gives.
 
 #include <QApplication>
-#include <QFile>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <iostream>
+#include <vector>
 
+#include "app/command_line.h"
+#include "app/data_dir.h"
+#include "app/version.h"
+#include "desktop/desktop_options.h"
 #include "desktop/desktop_program.h"
 #include "desktop/japanese_fonts.h"
 #include "desktop/window_placement.h"
 #include "ui/system_clock.h"
 
-int main(int argc, char* argv[]) {
+namespace {
+
+// The id that names the desktop file, the icon and the AppStream metadata.
+constexpr const char* kApplicationId = "jp.biorhythm.Biorhythm";
+
+int runDesktop(int argc, char* argv[], const std::filesystem::path& dataDir) {
     QApplication app(argc, argv);
+    // No organisation: QStandardPaths then gives ~/.config/biorhythm and
+    // ~/.local/share/biorhythm, the folders chooseDataDir() uses too.
+    QApplication::setApplicationName(QStringLiteral("biorhythm"));
+    QApplication::setApplicationVersion(QString::fromLatin1(bio::kVersion));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/jp.biorhythm.Biorhythm.png")));
     bio::installJapaneseFontSubstitutions();
     // Qt's own dialogs (the printer dialog) speak Japanese like the rest.
     QTranslator qtTexts;
@@ -21,11 +39,36 @@ int main(int argc, char* argv[]) {
         QApplication::installTranslator(&qtTexts);
 
     bio::SystemClock clock;
-    const std::filesystem::path dataDir =
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
     bio::DesktopProgram desktop(dataDir, clock, bio::defaultPlaceFile());
     desktop.view().setOnEnded([] { QCoreApplication::quit(); });
     desktop.start();
     if (desktop.program().ended()) return 0;
     return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // Our options are answered before Qt starts, so --help works without a display.
+    bio::DesktopOptions options;
+    try {
+        options = bio::parseDesktopOptions({argv + 1, argv + argc});
+    } catch (const bio::UsageError& error) {
+        std::cerr << "biorhythm: " << error.what() << '\n' << bio::kDesktopUsage << '\n';
+        return bio::kExitUsage;
+    }
+    const std::filesystem::path dataDir = bio::chooseDataDir(options.dataDir);
+    if (options.help) {
+        std::cout << bio::desktopHelpText(dataDir);
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "biorhythm " << bio::kVersion << '\n';
+        return 0;
+    }
+    std::vector<char*> toolkitArgv{argv[0]};
+    for (std::size_t i : options.toolkitArgs) toolkitArgv.push_back(argv[i + 1]);
+    toolkitArgv.push_back(nullptr);
+    int toolkitArgc = static_cast<int>(toolkitArgv.size()) - 1;
+    return runDesktop(toolkitArgc, toolkitArgv.data(), dataDir);
 }

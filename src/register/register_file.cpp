@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <string_view>
 
+#include "register/data_directory.h"
 #include "register/record_layout.h"
 #include "register/warnings.h"
 #include "shell/program.h"
@@ -95,7 +96,9 @@ bool openRegister(Program& p) {
     p.closeAllFiles();
     const std::filesystem::path path = p.dataDir() / kRegisterFileName;
     int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT) {
+    // ENOTDIR: the data directory's path runs through a file; say so about the directory.
+    if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
+        if (!prepareDataDirectory(p, kRegisterFileName)) return false;
         fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {
             warnFile(p, FileStep::Create, errno);

@@ -1,10 +1,13 @@
-// biorhythm-script: runs the program without a display, from a script.
+// biorhythm-script: runs the program without a display, from a script, on
+// the same data directory as the desktop program.
 
 #include <fstream>
 #include <iostream>
 #include <memory>
 #include <system_error>
 
+#include "app/data_dir.h"
+#include "app/version.h"
 #include "script/script_options.h"
 #include "script/script_runner.h"
 #include "ui/doubles.h"
@@ -14,18 +17,20 @@ namespace {
 
 using bio::script::UsageError;
 
-// The program keeps its data beside the executable; so does the driver by default.
-std::filesystem::path executableDir() {
-    std::error_code error;
-    auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) throw UsageError("実行ファイルの場所が分かりません。--dir で指定してください");
-    return exe.parent_path();
-}
-
 int run(const bio::script::Options& options) {
-    auto dataDir = options.dataDir ? *options.dataDir : executableDir();
-    if (!std::filesystem::is_directory(dataDir))
-        throw UsageError("ディレクトリがありません: " + dataDir.string());
+    const auto dataDir = bio::chooseDataDir(options.dataDir);
+    if (options.help) {
+        std::cout << bio::script::helpText(dataDir);
+        return bio::script::kExitOk;
+    }
+    if (options.version) {
+        std::cout << "biorhythm-script " << bio::kVersion << '\n';
+        return bio::script::kExitOk;
+    }
+    // A folder named on the command line is the caller's to prepare; the
+    // per-user one is created on the first write, as by the desktop program.
+    if (options.dataDir && !std::filesystem::is_directory(dataDir))
+        throw UsageError("ディレクトリがありません: " + options.dataDir->string());
 
     std::ifstream file;
     if (options.script) {
@@ -54,7 +59,7 @@ int main(int argc, char** argv) {
         return run(bio::script::parseOptions({argv + 1, argv + argc}));
     } catch (const UsageError& error) {
         std::cerr << "biorhythm-script: " << error.what() << '\n' << bio::script::kUsage << '\n';
-        return bio::script::kExitScriptError;
+        return bio::kExitUsage;
     } catch (const std::exception& error) {
         std::cout.flush();
         std::cerr << "biorhythm-script: プログラムの内部エラーです: " << error.what() << '\n';

@@ -8,9 +8,9 @@ Options parseOptions(const std::vector<std::string>& args) {
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        if (options.take(args, i)) continue;
         if (arg == "--dir" || arg == "--today") {
-            if (i + 1 == args.size()) throw UsageError(arg + " の後に値がありません");
-            const std::string& value = args[++i];
+            const std::string& value = optionValue(args, i);
             if (arg == "--dir") {
                 options.dataDir = value;
             } else {
@@ -28,6 +28,17 @@ Options parseOptions(const std::vector<std::string>& args) {
         }
     }
     return options;
+}
+
+std::string helpText(const std::filesystem::path& dataDir) {
+    return bio::helpText(
+        {"biorhythm-script",
+         kUsage,
+         "バイオリズム相性診断を画面なしで動かし、スクリプトの操作と起きたことを表示します。",
+         {{"--dir DIR, --data-dir DIR", "データのフォルダー（kojinfl.txt と kojinfl2.txt の場所）"},
+          {"--today YYYY-MM-DD", "今日の日付（省略すると本当の今日）"},
+          {"SCRIPT", "スクリプトのファイル（省略すると標準入力）"}}},
+        dataDir);
 }
 
 }  // namespace bio::script

@@ -1,32 +1,31 @@
 #pragma once
-// The driver's command line: [--dir DIR] [--today YYYY-MM-DD] [SCRIPT].
+// The driver's command line: [--dir DIR] [--today YYYY-MM-DD] [SCRIPT], or
+// --help or --version; --data-dir is another name for --dir.
 
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "ui/services.h"
 
 namespace bio::script {
 
-// A command line the driver cannot run with; what() says why.
-class UsageError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
+using bio::UsageError;
 
 inline constexpr const char* kUsage =
     "使い方: biorhythm-script [--dir DIR] [--today YYYY-MM-DD] [SCRIPT]";
 
-struct Options {
-    std::optional<std::filesystem::path> dataDir;  // beside the executable when absent
-    std::optional<Date> today;                     // the real local date when absent
-    std::optional<std::filesystem::path> script;   // standard input when absent
+struct Options : CommonOptions {
+    std::optional<Date> today;                    // the real local date when absent
+    std::optional<std::filesystem::path> script;  // standard input when absent
 };
 
 // The arguments after the program name; throws UsageError.
 Options parseOptions(const std::vector<std::string>& args);
+
+// What --help prints: the usage, each option, and the data directory in use.
+std::string helpText(const std::filesystem::path& dataDir);
 
 }  // namespace bio::script

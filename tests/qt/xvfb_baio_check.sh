@@ -20,9 +20,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The data folder is the executable's own: run a copy from a fresh folder.
+# The data folder is the executable's own, kept by the portable marker: run a
+# copy from a fresh folder.
 mkdir "$work/app" "$work/fb"
 cp "$program" "$work/app/biorhythm"
+: >"$work/app/portable"
 
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nocursor -nolisten tcp -fbdir "$work/fb" \

@@ -232,12 +232,12 @@ TEST_F(RegisterFileTest, AFolderInTheWayIsReportedByName) {
     EXPECT_EQ(p().openFile(), nullptr);
 }
 
-TEST_F(RegisterFileTest, AMissingDirectoryIsReported) {
+TEST_F(RegisterFileTest, AMissingDirectoryIsCreatedForTheUserAlone) {
     std::filesystem::remove(dir.path());
-    EXPECT_FALSE(openRegister(p()));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              "ファイル kojinfl2.txt を作成できません：フォルダーが見つかりません。");
+    EXPECT_TRUE(openRegister(p()));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(std::filesystem::status(dir.path()).permissions(), std::filesystem::perms::owner_all);
+    EXPECT_TRUE(std::filesystem::exists(registerPath()));
 }
 
 TEST_F(RegisterFileTest, AFailedWriteIsReportedNotTakenForSuccess) {
@@ -271,8 +271,9 @@ TEST_F(RegisterFileTest, AReadOnlyDirectoryIsReported) {
     withFilePermissions([&] {
         EXPECT_FALSE(openRegister(p()));
         ASSERT_EQ(dialogs.messages.size(), 1u);
-        EXPECT_EQ(dialogs.messages[0].text,
-                  "ファイル kojinfl2.txt を作成できません：許可がありません。");
+        EXPECT_EQ(dialogs.messages[0].text, "ファイル kojinfl2.txt を保存するフォルダー " +
+                                                dir.path().string() +
+                                                " に書き込めません：許可がありません。");
     });
     EXPECT_FALSE(std::filesystem::exists(registerPath()));
 }

@@ -1,0 +1,50 @@
+#include "app/command_line.h"
+
+#include <algorithm>
+
+namespace bio {
+
+const std::string& optionValue(const std::vector<std::string>& args, std::size_t& i) {
+    if (i + 1 == args.size()) throw UsageError(args[i] + " の後に値がありません");
+    return args[++i];
+}
+
+bool CommonOptions::take(const std::vector<std::string>& args, std::size_t& i) {
+    if (args[i] == "--help") {
+        help = true;
+    } else if (args[i] == "--version") {
+        version = true;
+    } else if (args[i] == "--data-dir") {
+        dataDir = optionValue(args, i);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+std::string helpText(const HelpPage& page, const std::filesystem::path& dataDir) {
+    auto options = page.options;
+    options.emplace_back("--help", "この説明を表示して終わります");
+    options.emplace_back("--version", "バージョンを表示して終わります");
+    std::size_t width = 0;  // option names are ASCII: bytes are columns
+    for (const auto& option : options) width = std::max(width, option.first.size());
+
+    std::string text(page.usage);
+    // Under the program name: "使い方: " takes eight columns.
+    text += "\n        ";
+    text += page.program;
+    text += " --help | --version\n";
+    text += page.purpose;
+    text += "\n\n";
+    for (const auto& [name, explanation] : options) {
+        text += "  ";
+        text += name;
+        text += std::string(width - name.size() + 2, ' ');
+        text += explanation;
+        text += '\n';
+    }
+    text += "\nデータのフォルダー: " + dataDir.string() + "\n";
+    return text;
+}
+
+}  // namespace bio

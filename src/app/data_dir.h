@@ -1,0 +1,30 @@
+#pragma once
+// Where the program keeps kojinfl.txt and kojinfl2.txt. Both executables ask
+// here, so that the desktop program and the script driver always agree.
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace bio {
+
+// An empty file of this name beside the executable keeps the data there, as
+// on a USB stick; the build puts one into its bin folder.
+inline constexpr const char* kPortableMarker = "portable";
+
+// The folder the program's files live in under the per-user data directory.
+inline constexpr const char* kDataDirName = "biorhythm";
+
+// In order: the directory asked for on the command line; the executable's
+// directory when it holds a data file or the portable marker (a folder copied
+// from an older installation); the per-user data directory
+// XDG_DATA_HOME/biorhythm, ~/.local/share/biorhythm when XDG_DATA_HOME is
+// unset, empty or relative.
+std::filesystem::path chooseDataDir(const std::optional<std::filesystem::path>& requested,
+                                    const std::filesystem::path& executableDir,
+                                    std::string_view xdgDataHome, std::string_view home);
+
+// The same rule for this process: its executable and its environment.
+std::filesystem::path chooseDataDir(const std::optional<std::filesystem::path>& requested);
+
+}  // namespace bio
