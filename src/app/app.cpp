@@ -2,6 +2,7 @@
 
 #include "biorhythm/biorhythm.h"
 #include "compat/compat.h"
+#include "overview/overview.h"
 #include "register/register.h"
 #include "shell/navigation.h"
 
@@ -13,6 +14,7 @@ std::unique_ptr<Program> makeProgram(Services services, std::filesystem::path da
     installRegister(*program);
     installCompat(*program);
     installBiorhythm(*program);
+    installOverview(*program);
     return program;
 }
 

@@ -30,6 +30,12 @@ std::optional<Date> steppableDate(double year, double month, double day) {
     return Date{static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
 }
 
+std::optional<Date> realDate(double year, double month, double day) {
+    const std::optional<Date> date = steppableDate(year, month, day);
+    if (!date || date->day > daysInMonth(date->year, date->month)) return std::nullopt;
+    return date;
+}
+
 std::optional<Date> stepMonth(const Date& date, int months) {
     // Months counted from January of year 0, so that the year follows by division.
     const long count = date.year * 12L + (date.month - 1) + months;

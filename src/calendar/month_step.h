@@ -1,8 +1,9 @@
 #pragma once
-// The target date one month back or on, for the result screens' 前月 and 翌月.
-// These dates are written into boxes of four, two and two digits, so they stay
-// within the years 1..9999 and follow the real (Gregorian) calendar: a user
-// stepping from 31 March 2100 expects 28 February.
+// Dates typed into the boxes of a Western date, in the real (Gregorian)
+// calendar: checked, and stepped by months for the result screens' 前月 and
+// 翌月. They are written back into boxes of four, two and two digits, so they
+// stay within the years 1..9999; a user stepping from 31 March 2100 expects
+// 28 February.
 
 #include <optional>
 
@@ -14,6 +15,10 @@ namespace bio {
 // 1..12 and day 1..31; nullopt otherwise. A day past the end of a short month
 // (31 April) is kept: the step lowers it.
 std::optional<Date> steppableDate(double year, double month, double day);
+
+// The date of typed numbers when they are whole and name a day that exists in
+// the years 1..9999; nullopt otherwise.
+std::optional<Date> realDate(double year, double month, double day);
 
 // The same day `months` months later (earlier when negative), lowered to the
 // last day of the new month when that month is shorter; nullopt when the new

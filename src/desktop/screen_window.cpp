@@ -26,6 +26,7 @@ struct ScreenWindow::Bound {
     QWidget* widget = nullptr;
     QAction* action = nullptr;
     std::vector<std::string> items;  // what the list widget shows
+    std::vector<bool> highlighted;
 };
 
 namespace {
@@ -48,12 +49,17 @@ void mirrorSelection(QAbstractButton* button, bool selected) {
     button->setChecked(selected);
 }
 
+// Highlighted items in the palette's light red, the colour of caution on the graphs.
 void mirrorItems(QListWidget* list, std::vector<std::string>& shown,
-                 const std::vector<std::string>& items) {
-    if (shown == items) return;
+                 std::vector<bool>& shownHighlighted, const Control& control) {
+    if (shown == control.items() && shownHighlighted == control.highlighted()) return;
     list->clear();
-    for (const auto& item : items) list->addItem(qt(item));
-    shown = items;
+    for (std::size_t i = 0; i < control.items().size(); ++i) {
+        auto* item = new QListWidgetItem(qt(control.items()[i]), list);
+        if (control.highlighted()[i]) item->setForeground(QColor(255, 0, 0));
+    }
+    shown = control.items();
+    shownHighlighted = control.highlighted();
 }
 
 }  // namespace
@@ -214,7 +220,8 @@ void ScreenWindow::mirror(const Screen& screen) {
                 break;
             }
             case ControlKind::ListBox:
-                mirrorItems(static_cast<QListWidget*>(bound.widget), bound.items, control.items());
+                mirrorItems(static_cast<QListWidget*>(bound.widget), bound.items, bound.highlighted,
+                            control);
                 break;
             case ControlKind::PictureBox:
                 static_cast<PictureWidget*>(bound.widget)->showDrawing(control.canvas().ops());

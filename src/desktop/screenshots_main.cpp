@@ -39,8 +39,8 @@ void printReport(Program& p, bio::QtPrinter& printer, const QDir& output, Screen
 }
 
 // The worked examples: a reading, a compatibility reading of two registered
-// persons, the register browsed and a record being typed for an update; the
-// reports of both readings.
+// persons, the register browsed, two more persons added on the update screen
+// and everyone's biorhythm for the day; the reports of both readings.
 void runSampleSession(Program& p, bio::QtPrinter& printer, const QDir& output) {
     fillPerson(p.screen(ScreenId::baio), "Text7", "Option3", {"Text1", "Text2", "Text3"},
                "ＡＢＣＤ", {"38", "5", "10"});
@@ -61,9 +61,15 @@ void runSampleSession(Program& p, bio::QtPrinter& printer, const QDir& output) {
     p.click(ScreenId::hyouji, "Command1");
     p.click(ScreenId::menyu, "Command2");
     bio::Screen& kousin = p.screen(ScreenId::kousin);
-    const std::array<const char*, 6> record{"3", "鈴木一郎", "平成", "5", "4", "1"};
-    for (int field = 0; field < 6; ++field)
-        kousin.setText("Text" + std::to_string(field + 1) + "(0)", record[field]);
+    using Record = std::array<const char*, 6>;
+    for (const Record& record : {Record{"3", "鈴木花音", "令和", "元", "7", "20"},
+                                 Record{"4", "鈴木一郎", "平成", "5", "4", "1"}}) {
+        for (int field = 0; field < 6; ++field)
+            kousin.setText("Text" + std::to_string(field + 1) + "(0)", record[field]);
+        p.click(ScreenId::kousin, "Command2");
+    }
+    p.click(ScreenId::kousin, "Command1");
+    p.click(ScreenId::menyu, "Command7");
 }
 
 }  // namespace

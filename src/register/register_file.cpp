@@ -90,6 +90,27 @@ std::optional<off_t> fileSize(Program& p, int fd) {
 
 int wholeRecords(off_t size) { return static_cast<int>(size / kRecordBytes); }
 
+// The bytes of every whole record in one read instead of one per record (search,
+// browse and the overview read the register on every click); nullopt after
+// telling the user, also for a register of more than `limit` records.
+std::optional<std::string> wholeRecordBytes(Program& p, int fd, int limit) {
+    const auto size = fileSize(p, fd);
+    if (!size) return std::nullopt;
+    if (wholeRecords(*size) > limit) {
+        warn(p, std::string("ファイル ") + kRegisterFileName + " の記録が" + std::to_string(limit) +
+                    "件を超えているため、読み込めません。");
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(wholeRecords(*size)) * kRecordBytes, '\0');
+    const ssize_t got = readAt(fd, bytes.data(), bytes.size(), 0);
+    if (got < 0) {
+        warnFile(p, FileStep::Read, errno);
+        return std::nullopt;
+    }
+    bytes.resize(static_cast<std::size_t>(wholeRecords(got)) * kRecordBytes);
+    return bytes;
+}
+
 }  // namespace
 
 bool openRegister(Program& p) {
@@ -175,24 +196,11 @@ bool writeRecord(Program& p, int k, const RegisterRecord& record) {
 bool scanRegister(Program& p, const std::function<void(int k, const RegisterRecord&)>& visit,
                   int limit) {
     if (!openRegister(p)) return false;
-    const int fd = static_cast<RegisterFile*>(p.openFile())->fd();
-    const auto size = fileSize(p, fd);
-    if (!size) return false;
-    if (wholeRecords(*size) > limit) {
-        warn(p, std::string("ファイル ") + kRegisterFileName + " の記録が" + std::to_string(limit) +
-                    "件を超えているため、読み込めません。");
-        return false;
-    }
-    // One read for the whole register instead of one per record: search and
-    // browse scan it on every click.
-    std::string bytes(static_cast<std::size_t>(wholeRecords(*size)) * kRecordBytes, '\0');
-    const ssize_t got = readAt(fd, bytes.data(), bytes.size(), 0);
-    if (got < 0) {
-        warnFile(p, FileStep::Read, errno);
-        return false;
-    }
-    const int count = wholeRecords(got);
-    const std::string_view all(bytes);
+    const std::optional<std::string> bytes =
+        wholeRecordBytes(p, static_cast<RegisterFile*>(p.openFile())->fd(), limit);
+    if (!bytes) return false;
+    const int count = wholeRecords(static_cast<off_t>(bytes->size()));
+    const std::string_view all(*bytes);
 
     // The counter lives in recno and ends at N + 2: the read at N + 1 finds no
     // record and still advances it. Callers rely on that final value.
@@ -205,6 +213,25 @@ bool scanRegister(Program& p, const std::function<void(int k, const RegisterReco
         recno = static_cast<int16_t>(k + 1);
         if (!whole) return true;
     }
+}
+
+std::optional<std::vector<RegisterRecord>> readAllRecords(Program& p) {
+    p.closeAllFiles();
+    const std::filesystem::path path = p.dataDir() / kRegisterFileName;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) return std::vector<RegisterRecord>{};
+    if (fd < 0) {
+        warnFile(p, FileStep::Open, errno);
+        return std::nullopt;
+    }
+    const RegisterFile file(fd);  // closed again on the way out
+    const std::optional<std::string> bytes = wholeRecordBytes(p, fd, kMaxRecords);
+    if (!bytes) return std::nullopt;
+    std::vector<RegisterRecord> records;
+    for (std::size_t offset = 0; offset < bytes->size(); offset += kRecordBytes)
+        records.push_back(
+            decodeRecord(p.cp932(), std::string_view(*bytes).substr(offset, kRecordBytes)));
+    return records;
 }
 
 std::optional<int16_t> recordNumberFromText(Program& p, const std::string& text) {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "state/diagnosis_state.h"
 
@@ -42,6 +43,12 @@ bool writeRecord(Program& p, int k, const RegisterRecord& record);
 // anything is visited, and recno is then left alone.
 bool scanRegister(Program& p, const std::function<void(int k, const RegisterRecord&)>& visit,
                   int limit = kMaxScanRecords);
+
+// Every whole record, for a look at the register that changes nothing of its
+// state: the open data file is closed, the register is read without being
+// created (a missing one has no records) and closed again; recno is untouched.
+// Refused, like search and browse, past kMaxRecords records.
+std::optional<std::vector<RegisterRecord>> readAllRecords(Program& p);
 
 // A record number typed into a box: its numeric value rounded half to even,
 // when that lies in 1..32767; otherwise a message is shown and nullopt returned.

@@ -13,7 +13,7 @@ const ScreenDesign& screenDesign(ScreenId id) {
     // Built once: the catalogue is fixed design data, shared by every Program.
     static const std::array<ScreenDesign, kAllScreens.size()> designs{
         baioDesign(),   sindanDesign(),    menyuDesign(),  hyoujiDesign(),
-        aisyouDesign(), aisyousinDesign(), kousinDesign(),
+        aisyouDesign(), aisyousinDesign(), kousinDesign(), itiranDesign(),
     };
     return designs[static_cast<std::size_t>(id)];
 }

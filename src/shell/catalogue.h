@@ -17,5 +17,6 @@ ScreenDesign hyoujiDesign();
 ScreenDesign aisyouDesign();
 ScreenDesign aisyousinDesign();
 ScreenDesign kousinDesign();
+ScreenDesign itiranDesign();
 
 }  // namespace bio

@@ -17,6 +17,7 @@ ScreenDesign hyoujiDesign() {
     // Right-aligned with the last column, under row 9 (which ends at 5655).
     design.controls.push_back(button("Command1", "メニューへ", {5640, 5760, 1335, 495}));
     design.tabOrder.push_back("Command1");
+    design.closeCommand = "Command1";
     return design;
 }
 

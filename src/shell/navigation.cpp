@@ -25,6 +25,7 @@ void installNavigation(Program& p) {
     moveOn(p, ScreenId::sindan, "menyuhe", ScreenId::menyu);
     moveOn(p, ScreenId::hyouji, "Command1", ScreenId::menyu);
     moveOn(p, ScreenId::kousin, "Command1", ScreenId::menyu);
+    moveOn(p, ScreenId::itiran, "Command2", ScreenId::menyu);
     moveOn(p, ScreenId::aisyou, "Command3", ScreenId::menyu);
     moveOn(p, ScreenId::aisyousin, "back", ScreenId::aisyou);
     moveOn(p, ScreenId::aisyousin, "mnback", ScreenId::menyu);

@@ -63,10 +63,11 @@ void Program::enter(ScreenId id) {
 
 void Program::closeBox(ScreenId id) {
     if (ended_) return;
-    if (id == ScreenId::hyouji) {
-        click(id, "Command1");
-    } else {
+    const std::string& command = screen(id).design().closeCommand;
+    if (command.empty()) {
         end();
+    } else {
+        click(id, command);
     }
 }
 

@@ -74,7 +74,8 @@ public:
     bool click(ScreenId id, const std::string& controlKey);
     // The Enter key: runs the default button, if the screen has one.
     void enter(ScreenId id);
-    // The window's close box: hyouji goes back to the menu, any other screen ends.
+    // The window's close box: the screen's close command (hyouji and itiran go
+    // back to the menu), or the end of the program.
     void closeBox(ScreenId id);
 
 private:
@@ -84,9 +85,9 @@ private:
     std::filesystem::path dataDir_;
     DiagnosisState state_;
     Cp932 cp932_;
-    std::array<std::unique_ptr<Screen>, 7> screens_{};
-    std::array<Action, 7> loadActions_{};
-    std::array<std::map<std::string, Action>, 7> commands_{};
+    std::array<std::unique_ptr<Screen>, kAllScreens.size()> screens_{};
+    std::array<Action, kAllScreens.size()> loadActions_{};
+    std::array<std::map<std::string, Action>, kAllScreens.size()> commands_{};
     std::unique_ptr<OpenDataFile> openFile_;
     bool ended_ = false;
 };

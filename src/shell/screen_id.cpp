@@ -11,6 +11,7 @@ std::string_view screenName(ScreenId id) {
         case ScreenId::aisyou: return "aisyou";
         case ScreenId::aisyousin: return "aisyousin";
         case ScreenId::kousin: return "kousin";
+        case ScreenId::itiran: return "itiran";
     }
     return "";
 }

@@ -6,12 +6,12 @@
 
 namespace bio {
 
-// The seven screens, in the order the script driver lists them.
-enum class ScreenId { baio, sindan, menyu, hyouji, aisyou, aisyousin, kousin };
+// The screens, in the order the script driver lists them.
+enum class ScreenId { baio, sindan, menyu, hyouji, aisyou, aisyousin, kousin, itiran };
 
-inline constexpr std::array<ScreenId, 7> kAllScreens{
+inline constexpr std::array<ScreenId, 8> kAllScreens{
     ScreenId::baio,   ScreenId::sindan,    ScreenId::menyu,  ScreenId::hyouji,
-    ScreenId::aisyou, ScreenId::aisyousin, ScreenId::kousin,
+    ScreenId::aisyou, ScreenId::aisyousin, ScreenId::kousin, ScreenId::itiran,
 };
 
 std::string_view screenName(ScreenId id);

@@ -62,6 +62,15 @@ char32_t asciiForm(char32_t c) {
     return c;
 }
 
+// The first character that is no blank, in its ASCII form where it has one;
+// 0 for a text of blanks.
+char32_t firstNonBlank(std::string_view utf8) {
+    std::size_t pos = 0;
+    while (const auto code = nextCodePoint(utf8, pos))
+        if (!isSkippedBlank(*code)) return asciiForm(*code);
+    return 0;
+}
+
 // The text in ASCII, blanks left out, up to the first character that has no
 // ASCII form (no number goes on past it).
 std::string numberCharacters(std::string_view utf8) {
@@ -177,14 +186,19 @@ double numericValue(std::string_view utf8) {
     return decimalValue(s);
 }
 
-double eraYearValue(std::string_view utf8) {
-    std::size_t pos = 0;
-    while (const auto code = nextCodePoint(utf8, pos)) {
-        if (isSkippedBlank(*code)) continue;
-        if (*code == U'元') return 1;
-        break;
-    }
+std::optional<double> leadingNumber(std::string_view utf8) {
+    const char32_t first = firstNonBlank(utf8);
+    if (first < U'0' || first > U'9') return std::nullopt;
     return numericValue(utf8);
+}
+
+std::optional<double> eraYearNumber(std::string_view utf8) {
+    if (firstNonBlank(utf8) == U'元') return 1;
+    return leadingNumber(utf8);
+}
+
+double eraYearValue(std::string_view utf8) {
+    return eraYearNumber(utf8).value_or(numericValue(utf8));
 }
 
 std::optional<int16_t> wholeNumber16(double value) {

@@ -15,8 +15,14 @@ namespace bio {
 // result is always finite.
 double numericValue(std::string_view utf8);
 
-// The value of an era year as typed: "元" first (after blanks), as in "元年",
-// is the era's first year; any other text reads as numericValue.
+// The numeric value of a text that starts, blanks aside, with a digit (an
+// input method's full-width digits too); nullopt when no number stands there.
+std::optional<double> leadingNumber(std::string_view utf8);
+// An era year: "元" first (after blanks), as in "元年", is the era's first
+// year; otherwise leadingNumber.
+std::optional<double> eraYearNumber(std::string_view utf8);
+// The value of an era year as typed: eraYearNumber, or numericValue for a
+// text without a number (0 for an empty one).
 double eraYearValue(std::string_view utf8);
 
 // Nearest whole number, a half going to the even neighbour, as a signed 16-bit

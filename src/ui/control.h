@@ -62,8 +62,17 @@ class Control {
     void setSelectedFlag(bool selected) { selected_ = selected; }
 
     const std::vector<std::string>& items() const { return items_; }
-    void addItem(std::string item) { items_.push_back(std::move(item)); }
-    void clearItems() { items_.clear(); }
+    // A highlighted item stands out on the screen (the desktop view shows it in
+    // red); its text is the same.
+    void addItem(std::string item, bool highlighted = false) {
+        items_.push_back(std::move(item));
+        highlighted_.push_back(highlighted);
+    }
+    const std::vector<bool>& highlighted() const { return highlighted_; }
+    void clearItems() {
+        items_.clear();
+        highlighted_.clear();
+    }
 
     Canvas& canvas() { return canvas_; }
     const Canvas& canvas() const { return canvas_; }
@@ -74,6 +83,7 @@ class Control {
     std::string text_;
     bool selected_ = false;
     std::vector<std::string> items_;
+    std::vector<bool> highlighted_;  // by item
     Canvas canvas_;
 };
 

@@ -24,6 +24,7 @@ struct ScreenDesign {
     std::vector<ControlDesign> controls;  // catalogue order
     std::string defaultButton;            // key of the button Enter activates
     std::vector<std::string> tabOrder;    // keys, first holds the focus on opening
+    std::string closeCommand;             // what the close box clicks; empty: it ends the program
 };
 
 class Screen {

@@ -264,6 +264,28 @@ class ViewTest : public QObject {
         QVERIFY(weekday->font().bold());
     }
 
+    // Ten persons and the first line fit without scrolling; those on a caution
+    // day stand out in red.
+    void itiranShowsTenPersonsWithCautionInRed() {
+        Desktop d;
+        std::string bytes;
+        const Cp932 codec;
+        for (int k = 1; k <= 10; ++k) {
+            const bool reiwa = k % 2 == 0;  // 令和 2-3-15: intellect on a caution day
+            bytes += encodeRecord(
+                codec, {std::to_string(k), reiwa ? "令和太郎" : "ＡＢＣＤ", reiwa ? "令和" : "昭和",
+                        reiwa ? "2" : "38", reiwa ? "3" : "5", reiwa ? "15" : "10"});
+        }
+        writeBytes(d.dir.path() / kRegisterFileName, bytes);
+        goFromMenu(d, "Command7");
+        auto* list = d.widget<QListWidget>(ScreenId::itiran, "List1");
+        QVERIFY(d.window(ScreenId::itiran).isVisible());
+        QCOMPARE(list->count(), 11);
+        QVERIFY(list->visualItemRect(list->item(10)).bottom() < list->viewport()->height());
+        QCOMPARE(list->item(1)->foreground().color(), list->palette().color(QPalette::Text));
+        QCOMPARE(list->item(2)->foreground().color(), QColor(255, 0, 0));
+    }
+
     // Every caption of every screen resolves to a face that has its glyphs.
     void captionsHaveNoMissingGlyphs_data() {
         QTest::addColumn<ScreenId>("id");

@@ -108,6 +108,7 @@ TEST(ScriptRunner, DumpShowsEveryControlInCatalogueOrder) {
               "menyu.Command3 = \"検      索\"\n"
               "menyu.Command5 = \"読      出\"\n"
               "menyu.Command2 = \"更　　　新\"\n"
+              "menyu.Command7 = \"一　覧　表\"\n"
               "menyu.Command6 = \"終　　　了\"\n");
 }
 

@@ -40,7 +40,14 @@ const Expected kCaptions[] = {
     {S::menyu, "Command3", K::CommandButton, "検      索"},
     {S::menyu, "Command5", K::CommandButton, "読      出"},
     {S::menyu, "Command2", K::CommandButton, "更　　　新"},
+    {S::menyu, "Command7", K::CommandButton, "一　覧　表"},
     {S::menyu, "Command6", K::CommandButton, "終　　　了"},
+    {S::itiran, "Label1", K::Label, "基準日"},
+    {S::itiran, "Text3", K::TextBox, ""},
+    {S::itiran, "Label4", K::Label, "日"},
+    {S::itiran, "Command1", K::CommandButton, "表示"},
+    {S::itiran, "List1", K::ListBox, ""},
+    {S::itiran, "Command2", K::CommandButton, "メニューへ"},
 
     {S::baio, "Frame3", K::Frame, "氏名の入力"},
     {S::baio, "Frame1", K::Frame, "生年月日入力"},
@@ -147,11 +154,12 @@ TEST(Catalogue, ScreensHaveTheirNamesCaptionsAndSizes) {
     const Figures screens[] = {
         {S::baio, "バイオリズム診断", 7860, 8565},
         {S::sindan, "バイオリズム診断", 10665, 8265},
-        {S::menyu, "バイオリズム相性診断 Ver.2.0", 5625, 5520},
+        {S::menyu, "バイオリズム相性診断 Ver.2.0", 5625, 6240},
         {S::hyouji, "表示画面", 7335, 6345},
         {S::aisyou, "相性診断", 7935, 8595},
         {S::aisyousin, "相性診断メッセージ", 11100, 9255},
         {S::kousin, "更新", 7440, 2220},
+        {S::itiran, "今日のバイオリズム一覧", 9600, 4140},
     };
     for (const Figures& s : screens) {
         const ScreenDesign& design = screenDesign(s.id);
@@ -242,10 +250,10 @@ TEST(Catalogue, EveryControlLiesInsideItsContainer) {
     }
 }
 
-TEST(Catalogue, DefaultButtonsAreBaioAndAisyouRunButtons) {
+TEST(Catalogue, DefaultButtonsAreTheRunAndShowButtons) {
     for (ScreenId id : kAllScreens) {
         const ScreenDesign& design = screenDesign(id);
-        if (id == S::baio || id == S::aisyou) {
+        if (id == S::baio || id == S::aisyou || id == S::itiran) {
             EXPECT_EQ(design.defaultButton, "Command1");
             const ControlDesign* button = findControl(design, design.defaultButton);
             ASSERT_NE(button, nullptr);
@@ -287,13 +295,13 @@ TEST(Catalogue, ButtonsAndMenusComeInDesignOrder) {
     };
     EXPECT_EQ(keysOfKind(S::menyu, K::CommandButton),
               (std::vector<std::string>{"Command4", "Command1", "Command3", "Command5", "Command2",
-                                        "Command6"}));
+                                        "Command7", "Command6"}));
     EXPECT_EQ(keysOfKind(S::sindan, K::MenuCommand),
               (std::vector<std::string>{"messeji", "gurafu", "ryouinsatu", "repoto", "menyuhe",
                                         "back", "zengetu", "yokugetu"}));
-    EXPECT_EQ(keysOfKind(S::aisyousin, K::MenuCommand),
-              (std::vector<std::string>{"back", "mnback", "syuuryou", "repoto", "zengetu",
-                                        "yokugetu"}));
+    EXPECT_EQ(
+        keysOfKind(S::aisyousin, K::MenuCommand),
+        (std::vector<std::string>{"back", "mnback", "syuuryou", "repoto", "zengetu", "yokugetu"}));
     EXPECT_EQ(keysOfKind(S::sindan, K::PrinterDialog), std::vector<std::string>{"CommonDialog2"});
     EXPECT_EQ(keysOfKind(S::sindan, K::PictureBox), std::vector<std::string>{"Picture1"});
     EXPECT_EQ(keysOfKind(S::aisyousin, K::PictureBox), std::vector<std::string>{"Picture1"});
@@ -333,7 +341,8 @@ TEST(Catalogue, LayoutFollowsTheDesignFigures) {
     };
     const Placed placed[] = {
         {S::menyu, "Label1", {600, 360, 4455, 375}},
-        {S::menyu, "Command6", {1680, 4680, 2295, 495}},
+        {S::menyu, "Command7", {1680, 4680, 2295, 495}},
+        {S::menyu, "Command6", {1680, 5400, 2295, 495}},
         {S::baio, "Text3", {4800, 1200, 615, 420}},
         {S::baio, "Text4", {1320, 555, 855, 420}},
         {S::baio, "Text6", {5040, 555, 495, 420}},

@@ -1,0 +1,37 @@
+#include "shell/catalogue.h"
+#include "shell/catalogue_parts.h"
+
+namespace bio {
+
+using namespace catalogue;
+
+// The whole register for one day: the day shown over a list wide enough for a
+// person line of a ten-character name and three verdicts, and tall enough for
+// the first line and ten persons; more scroll.
+ScreenDesign itiranDesign() {
+    ScreenDesign design;
+    design.name = "itiran";
+    design.caption = "今日のバイオリズム一覧";
+    design.width = 9600;
+    design.height = 4140;
+    auto& controls = design.controls;
+
+    controls.push_back(label("Label1", "基準日", {240, 300, 735, 300}));
+    addDateBoxes(controls, {},
+                 {{
+                     {"Text1", {1080, 240, 855, 420}, "Label2", 2040},
+                     {"Text2", {2520, 240, 495, 420}, "Label3", 3120},
+                     {"Text3", {3600, 240, 495, 420}, "Label4", 4200},
+                 }});
+    controls.push_back(button("Command1", "表示", {4920, 203, 1335, 495}));
+    controls.push_back(
+        withFont(listBox("List1", {120, 840, 9360, 2580}), {"ＭＳ ゴシック", 9, true}));
+    controls.push_back(button("Command2", "メニューへ", {8145, 3540, 1335, 495}));
+
+    design.defaultButton = "Command1";
+    design.tabOrder = {"Text1", "Text2", "Text3", "Command1", "List1", "Command2"};
+    design.closeCommand = "Command2";
+    return design;
+}
+
+}  // namespace bio
