@@ -34,8 +34,9 @@ bool stepBoxes(Program& p, Screen& screen, const DateBoxes& boxes, int months) {
 
 void installMonthSteps(Program& p, ScreenId result, ScreenId input, const DateBoxes& boxes,
                        const Program::Action& run) {
-    for (auto [command, months] : {std::pair{"zengetu", -1}, std::pair{"yokugetu", 1}}) {
-        p.setCommand(result, command, [input, boxes, run, months](Program& program) {
+    for (const auto& step : {std::pair{"zengetu", -1}, std::pair{"yokugetu", 1}}) {
+        const int months = step.second;
+        p.setCommand(result, step.first, [input, boxes, run, months](Program& program) {
             if (stepBoxes(program, program.screen(input), boxes, months)) run(program);
         });
     }
