@@ -2,7 +2,6 @@
 
 #include "calendar/month_step.h"
 #include "register/warnings.h"
-#include "state/numbers.h"
 
 namespace bio {
 
@@ -11,9 +10,7 @@ namespace {
 // The boxes moved by `months`; false (after telling the user) when they hold
 // no date that can step, and then they keep what was typed.
 bool stepBoxes(Program& p, Screen& screen, const DateBoxes& boxes, int months) {
-    const std::optional<Date> typed =
-        steppableDate(numericValue(screen.text(boxes[0])), numericValue(screen.text(boxes[1])),
-                      numericValue(screen.text(boxes[2])));
+    const std::optional<Date> typed = steppableDate(screen, boxes);
     if (!typed) {
         warn(p,
              "西暦年月日が正しい日付ではありません。年は1～9999、月は1～12、"

@@ -4,6 +4,9 @@
 #include <chrono>
 #include <cmath>
 
+#include "state/numbers.h"
+#include "ui/screen.h"
+
 namespace bio {
 
 namespace {
@@ -22,7 +25,22 @@ int daysInMonth(int year, int month) {
     return static_cast<int>(static_cast<unsigned>(end.day()));  // 28..31
 }
 
+// A checker of three numbers applied to what the boxes hold.
+std::optional<Date> typedDate(Screen& screen, const DateBoxes& boxes,
+                              std::optional<Date> (*check)(double, double, double)) {
+    return check(numericValue(screen.text(boxes[0])), numericValue(screen.text(boxes[1])),
+                 numericValue(screen.text(boxes[2])));
+}
+
 }  // namespace
+
+std::optional<Date> steppableDate(Screen& screen, const DateBoxes& boxes) {
+    return typedDate(screen, boxes, steppableDate);
+}
+
+std::optional<Date> realDate(Screen& screen, const DateBoxes& boxes) {
+    return typedDate(screen, boxes, realDate);
+}
 
 std::optional<Date> steppableDate(double year, double month, double day) {
     if (!wholeIn(year, kFirstYear, kLastYear) || !wholeIn(month, 1, 12) || !wholeIn(day, 1, 31))

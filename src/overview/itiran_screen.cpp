@@ -27,9 +27,7 @@ std::string summaryLine(Screen& itiran, const std::vector<OverviewLine>& persons
 
 void overview(Program& p) {
     Screen& itiran = p.screen(ScreenId::itiran);
-    const std::optional<Date> day =
-        realDate(numericValue(itiran.text(kDayBoxes[0])), numericValue(itiran.text(kDayBoxes[1])),
-                 numericValue(itiran.text(kDayBoxes[2])));
+    const std::optional<Date> day = realDate(itiran, kDayBoxes);
     if (!day) {
         warn(p,
              "基準日が正しい日付ではありません。年は1～9999、月は1～12、"
