@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "calendar/calendar.h"
+#include "biorhythm/day_count.h"
 #include "state/numbers.h"
 #include "testing/program_fixture.h"
 

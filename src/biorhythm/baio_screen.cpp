@@ -3,29 +3,29 @@
 #include <algorithm>
 #include <optional>
 
-#include "biorhythm/baio_controls.h"
 #include "biorhythm/biorhythm.h"
 #include "biorhythm/last_entry_file.h"
-#include "calendar/calendar.h"
 #include "register/register_file.h"
+#include "register/warnings.h"
+#include "shell/baio_controls.h"
 #include "shell/program.h"
-#include "shell/today.h"
+#include "shell/sindan_controls.h"
 
 namespace bio {
 
 namespace {
 
 // Only an exact era name selects an option; anything else leaves them alone.
-void selectExactEra(Screen& baio, const std::string& eraname) {
+void selectExactEra(Screen& screen, const std::string& eraname) {
     auto era = std::find(kEraNames.begin(), kEraNames.end(), eraname);
-    if (era != kEraNames.end()) baio.select(kBaioEraOptions[era - kEraNames.begin()]);
+    if (era != kEraNames.end()) screen.select(baio::kEraOptions[era - kEraNames.begin()]);
 }
 
 }  // namespace
 
 void loadBaio(Program& p) {
     DiagnosisState& s = p.state();
-    Screen& baio = p.screen(ScreenId::baio);
+    Screen& screen = p.screen(ScreenId::baio);
     // A missing or unreadable file is an ordinary first start: empty fields, no message.
     LastEntry entry = readLastEntry(p).value_or(LastEntry{});
     s.names[1] = entry[0];
@@ -34,34 +34,35 @@ void loadBaio(Program& p) {
     s.bmonthtext = entry[3];
     s.bdaytext = entry[4];
 
-    baio.setText("Text7", s.names[1]);
-    selectExactEra(baio, s.eraname);
-    baio.setText("Text1", s.erayeartext);
-    baio.setText("Text2", s.bmonthtext);
-    baio.setText("Text3", s.bdaytext);
-    fillTodayDate(p, baio, kBaioTargetDateBoxes);
+    screen.setText(baio::kNameBox, s.names[1]);
+    selectExactEra(screen, s.eraname);
+    screen.setText(baio::kBirthBoxes[0], s.erayeartext);
+    screen.setText(baio::kBirthBoxes[1], s.bmonthtext);
+    screen.setText(baio::kBirthBoxes[2], s.bdaytext);
+    fillTodayDate(p, screen, baio::kTargetDateBoxes);
 }
 
 void takeRegisterPerson(Program& p) {
-    Screen& baio = p.screen(ScreenId::baio);
-    std::optional<int16_t> number = recordNumberFromText(p, baio.text("Text12"));
+    Screen& screen = p.screen(ScreenId::baio);
+    const std::optional<int16_t> number =
+        orWarn(p, recordNumberFromText(screen.text(baio::kNumberBox)));
     if (!number) return;
     p.state().recno = *number;
-    if (!openRegister(p)) return;
-    std::optional<RegisterRecord> record = readRecord(p, p.state().recno);
+    if (!succeeded(p, openRegister(p))) return;
+    const std::optional<RegisterRecord> record = orWarn(p, readRecord(p, p.state().recno));
     if (!record) return;
-    selectEraFromField(baio, kBaioEraOptions, record->era);
+    selectEraFromField(screen, baio::kEraOptions, record->era);
     // Fields go in as read, padding blanks included.
-    baio.setText("Text7", record->name);
-    baio.setText("Text1", record->year);
-    baio.setText("Text2", record->month);
-    baio.setText("Text3", record->day);
+    screen.setText(baio::kNameBox, record->name);
+    screen.setText(baio::kBirthBoxes[0], record->year);
+    screen.setText(baio::kBirthBoxes[1], record->month);
+    screen.setText(baio::kBirthBoxes[2], record->day);
 }
 
 void startReading(Program& p) {
-    Screen& sindan = p.screen(ScreenId::sindan);
-    sindan.control("List1").clearItems();
-    sindan.control("Picture1").canvas().clear();
+    Screen& screen = p.screen(ScreenId::sindan);
+    screen.control(sindan::kList).clearItems();
+    screen.control(sindan::kPicture).canvas().clear();
     runbio(p);
 }
 

@@ -3,13 +3,14 @@
 #include "biorhythm/biorhythm.h"
 #include "biorhythm/graph_steps.h"
 #include "shell/program.h"
+#include "shell/sindan_controls.h"
 
 namespace bio {
 
 namespace {
 
 Canvas& sindanPicture(Program& p) {
-    return p.screen(ScreenId::sindan).control("Picture1").canvas();
+    return p.screen(ScreenId::sindan).control(sindan::kPicture).canvas();
 }
 
 }  // namespace

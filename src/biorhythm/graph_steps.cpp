@@ -43,19 +43,13 @@ void computeCurvePoints(GraphState& g) {
 
 }  // namespace
 
-int16_t monthDayPositions(double month, double year) {
-    if (month == 2) return std::fmod(year, 4.0) == 0 ? 29 : 28;
-    if (month == 4 || month == 6 || month == 9 || month == 11) return 30;
-    return 31;
-}
-
 void beginMonthGraph(GraphState& g, Canvas& canvas, double month, double year,
                      const CycleDays& firstDay) {
     g.emoacc = 0;
     g.bodyacc = 0;
     g.intacc = 0;
     g.gpi = kGpi;
-    g.mdays = monthDayPositions(month, year);
+    g.mdays = monthLengthEveryFourthYear(year, month);
     g.emophase = firstDay.emotion * g.gpi * kEmotionStartStep / 180;
     g.intphase = firstDay.intellect * g.gpi * kIntellectStep / 180;
     g.bodyphase = firstDay.body * g.gpi * kBodyStep / 180;

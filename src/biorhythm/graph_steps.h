@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "biorhythm/verdict.h"
+#include "calendar/calendar.h"
 #include "state/diagnosis_state.h"
 #include "ui/canvas.h"
 
@@ -16,12 +16,8 @@ inline constexpr int kDarkBlue = 1;
 inline constexpr int kGreen = 2;
 inline constexpr int kLightRed = 12;
 
-// Day positions of a month: 30 for April, June, September and November; for
-// February 29 when the year is divisible by 4 and 28 otherwise (the day count's
-// own leap rule); 31 for any other month value.
-int16_t monthDayPositions(double month, double year);
-
-// Everything before the curves: working values, day positions, start angles,
+// Everything before the curves: working values, day positions (as
+// monthLengthEveryFourthYear counts them), start angles,
 // scale, the zero axis in whatever pen the previous drawing left, the retained
 // image, the title and the curve points 0..mdays. `firstDay` holds the cycle
 // days of the month's 1st.

@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include "register/data_directory.h"
-#include "register/warnings.h"
 #include "shell/program.h"
 
 namespace bio {
@@ -122,12 +121,13 @@ std::optional<LastEntry> readLastEntry(Program& p) {
     return parseLastEntry(p.cp932().decode(bytes.str()));
 }
 
-void writeLastEntry(Program& p, const LastEntry& entry) {
-    if (!prepareDataDirectory(p, kLastEntryFileName)) return;
+Status writeLastEntry(Program& p, const LastEntry& entry) {
+    if (Status prepared = prepareDataDirectory(p.dataDir(), kLastEntryFileName); !prepared)
+        return prepared;
     std::string bytes = p.cp932().encode(formatLastEntryLine(entry));
-    if (int error = replaceFile(p.dataDir() / kLastEntryFileName, bytes)) {
-        warn(p, fileFailureText(kLastEntryFileName, FileStep::Write, error));
-    }
+    if (int error = replaceFile(p.dataDir() / kLastEntryFileName, bytes))
+        return FileFailure{kLastEntryFileName, FileStep::Write, error};
+    return Done{};
 }
 
 }  // namespace bio

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "register/storage_error.h"
+
 namespace bio {
 
 class Program;
@@ -24,7 +26,7 @@ std::optional<LastEntry> parseLastEntry(std::string_view text);
 
 // Missing, short or garbled files read as nullopt.
 std::optional<LastEntry> readLastEntry(Program& p);
-// Replaces the file atomically; on failure tells the user and leaves the old file.
-void writeLastEntry(Program& p, const LastEntry& entry);
+// Replaces the file atomically; a failure leaves the old file.
+Status writeLastEntry(Program& p, const LastEntry& entry);
 
 }  // namespace bio

@@ -29,9 +29,9 @@ bool stepBoxes(Program& p, Screen& screen, const DateBoxes& boxes, int months) {
 
 }  // namespace
 
-void installMonthSteps(Program& p, ScreenId result, ScreenId input, const DateBoxes& boxes,
-                       const Program::Action& run) {
-    for (const auto& step : {std::pair{"zengetu", -1}, std::pair{"yokugetu", 1}}) {
+void installMonthSteps(Program& p, ScreenId result, const MonthCommands& commands, ScreenId input,
+                       const DateBoxes& boxes, const Program::Action& run) {
+    for (const auto& step : {std::pair{commands.previous, -1}, std::pair{commands.next, 1}}) {
         const int months = step.second;
         p.setCommand(result, step.first, [input, boxes, run, months](Program& program) {
             if (stepBoxes(program, program.screen(input), boxes, months)) run(program);

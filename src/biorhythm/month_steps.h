@@ -8,10 +8,16 @@
 
 namespace bio {
 
-// The result screen's zengetu and yokugetu: each moves the date in `boxes` of
+// The month commands of a result screen.
+struct MonthCommands {
+    const char* previous;  // "前月"
+    const char* next;      // "翌月"
+};
+
+// The result screen's month commands: each moves the date in `boxes` of
 // `input` and then runs `run`. A date that cannot step is refused with a
 // warning and changes nothing.
-void installMonthSteps(Program& p, ScreenId result, ScreenId input, const DateBoxes& boxes,
-                       const Program::Action& run);
+void installMonthSteps(Program& p, ScreenId result, const MonthCommands& commands, ScreenId input,
+                       const DateBoxes& boxes, const Program::Action& run);
 
 }  // namespace bio

@@ -2,21 +2,10 @@
 
 #include <optional>
 
-#include "biorhythm/graph_steps.h"
 #include "calendar/calendar.h"
 #include "state/numbers.h"
 
 namespace bio {
-
-std::vector<CycleDays> monthCycleDays(double year, double month, double birthDayNumber) {
-    std::vector<CycleDays> days;
-    const int positions = monthDayPositions(month, year);  // 28..31
-    for (int day = 1; day <= positions; ++day) {
-        const double lived = dayNumber(year, month, day) - birthDayNumber;
-        days.push_back(cycleDaysAfter(lived));
-    }
-    return days;
-}
 
 std::vector<int> daysWhere(std::size_t count, const std::function<bool(std::size_t)>& holds) {
     std::vector<int> days;
@@ -32,11 +21,11 @@ std::string dayListLine(std::string_view label, const std::vector<int>& days) {
     return line + "日";
 }
 
-std::vector<std::string> cautionDayLines(const std::vector<CycleDays>& month) {
+std::vector<std::string> cautionDayLines(const MonthReading& month) {
     std::vector<std::string> lines;
     for (Rhythm rhythm : kRhythms) {
-        const std::vector<int> days = daysWhere(month.size(), [&](std::size_t i) {
-            return classify(rhythm, dayOf(month[i], rhythm)) == Verdict::Caution;
+        const std::vector<int> days = daysWhere(month.days.size(), [&](std::size_t i) {
+            return month.days[i].verdict(rhythm) == Verdict::Caution;
         });
         lines.push_back(dayListLine(std::string(rhythmName(rhythm)) + "の要注意日：", days));
     }
@@ -44,13 +33,14 @@ std::vector<std::string> cautionDayLines(const std::vector<CycleDays>& month) {
 }
 
 BirthRecord currentBirth(const DiagnosisState& s) {
-    return {s.eraname, s.erayeartext, s.bmonthtext, s.bdaytext, s.byear, s.daynum1};
+    return {s.eraname, s.erayeartext, s.bmonthtext, s.bdaytext, {s.y1, s.m1, s.d1}};
 }
 
 std::string birthText(const BirthRecord& birth) {
-    const std::optional<int> weekday = weekdayOf(birth.daynum1);
+    const DateNumbers& date = birth.western;
+    const std::optional<int> weekday = weekdayOf(dayNumber(date.year, date.month, date.day));
     return birth.eraname + birth.erayeartext + "年" + birth.bmonthtext + "月" + birth.bdaytext +
-           "日生まれ（西暦" + numberText(birth.byear) + "年" +
+           "日生まれ（西暦" + numberText(date.year) + "年" +
            (weekday ? "・" + std::string(weekdayName(*weekday)) : std::string()) + "）";
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// What the one-page reports say beyond the result screens: the cycle days of
-// every day of the target month, the lines that list days of it, and the texts
-// of a birth and of the target date.
+// What the one-page reports say beyond the result screens: the lines that
+// list days of the target month, and the texts of a birth and of the target
+// date.
 
 #include <cstddef>
 #include <functional>
@@ -9,15 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "biorhythm/verdict.h"
+#include "reading/reading.h"
 #include "state/diagnosis_state.h"
 
 namespace bio {
-
-// One entry per day position of the month's graph, day 1 first: the cycle days
-// the reading's day count gives for that date, the emotion day kept whole as
-// the day count keeps it.
-std::vector<CycleDays> monthCycleDays(double year, double month, double birthDayNumber);
 
 // The day numbers (1-based) of the positions 0..count-1 where `holds` is true.
 std::vector<int> daysWhere(std::size_t count, const std::function<bool(std::size_t)>& holds);
@@ -26,7 +21,7 @@ std::vector<int> daysWhere(std::size_t count, const std::function<bool(std::size
 std::string dayListLine(std::string_view label, const std::vector<int>& days);
 
 // "感情の要注意日：…", then the same for 知性 and 身体.
-std::vector<std::string> cautionDayLines(const std::vector<CycleDays>& month);
+std::vector<std::string> cautionDayLines(const MonthReading& month);
 
 // The birth the last day count read.
 BirthRecord currentBirth(const DiagnosisState& s);

@@ -137,7 +137,7 @@ void ReportWriter::stroke(double x1, double y1, double x2, double y2, Rgb color,
     page_.ops.push_back(PageLine{x1, y1, x2, y2, width, color});
 }
 
-void writeDayTable(ReportWriter& w, const std::vector<CycleDays>& month, int firstWeekday) {
+void writeDayTable(ReportWriter& w, const std::vector<Reading>& month, int firstWeekday) {
     constexpr double kLabelWidth = 14;
     constexpr double kRowHeight = 8.5;
     constexpr double kInset = 0.7;  // white between neighbouring marks
@@ -173,7 +173,7 @@ void writeDayTable(ReportWriter& w, const std::vector<CycleDays>& month, int fir
         const int row = 1 + static_cast<int>(r);
         centred(std::string(rhythmName(rhythm)), left, kLabelWidth, row, heading, kNavy);
         const auto verdictKey = [&](std::size_t i) {
-            const std::optional<Verdict> verdict = classify(rhythm, dayOf(month[i], rhythm));
+            const std::optional<Verdict> verdict = month[i].verdict(rhythm);
             return verdict ? static_cast<int>(*verdict) : kNoVerdict;
         };
         for (const Run& run : runsOf(month.size(), verdictKey)) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "biorhythm/verdict.h"
+#include "reading/reading.h"
 #include "ui/page.h"
 
 namespace bio {
@@ -68,6 +68,6 @@ double fittingPoints(const std::vector<std::string>& texts, double points, doubl
 // The month as a table: a column per day under its number (Saturdays and
 // Sundays set apart; the graph above names every weekday), a row per rhythm
 // marking each day caution, good or low. `firstWeekday` is the 1st's, 0 = Sunday.
-void writeDayTable(ReportWriter& w, const std::vector<CycleDays>& month, int firstWeekday);
+void writeDayTable(ReportWriter& w, const std::vector<Reading>& month, int firstWeekday);
 
 }  // namespace bio

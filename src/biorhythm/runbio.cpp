@@ -1,11 +1,13 @@
 // The run of a biorhythm reading and its written diagnosis.
 
-#include "biorhythm/baio_controls.h"
 #include "biorhythm/biorhythm.h"
+#include "biorhythm/day_count.h"
 #include "biorhythm/last_entry_file.h"
-#include "biorhythm/verdict.h"
-#include "calendar/calendar.h"
+#include "reading/reading.h"
+#include "register/warnings.h"
+#include "shell/baio_controls.h"
 #include "shell/program.h"
+#include "shell/sindan_controls.h"
 #include "state/numbers.h"
 #include "state/typed_inputs.h"
 
@@ -22,16 +24,21 @@ double ageAt(const DiagnosisState& s) {
 // Days lived and the three cycle days of the last day count.
 void showDayCounts(Program& p) {
     const DiagnosisState& s = p.state();
-    Screen& sindan = p.screen(ScreenId::sindan);
-    sindan.setText("Text9", numberText(s.days));
-    sindan.setText("Text10", numberText(s.emoday[s.person]));
-    sindan.setText("Text11", numberText(s.intday));
-    sindan.setText("Text12", numberText(s.bodyday));
+    Screen& screen = p.screen(ScreenId::sindan);
+    screen.setText(sindan::kDaysBox, numberText(s.days));
+    screen.setText(sindan::kEmotionBox, numberText(s.emoday[s.person]));
+    screen.setText(sindan::kIntellectBox, numberText(s.intday));
+    screen.setText(sindan::kBodyBox, numberText(s.bodyday));
 }
 
-TypedInputs baioInputs(Screen& baio) {
-    return {baio.text("Text7"), baio.text("Text1"), baio.text("Text2"), baio.text("Text3"),
-            baio.text("Text4"), baio.text("Text5"), baio.text("Text6")};
+TypedInputs baioInputs(const Screen& screen) {
+    return {screen.text(baio::kNameBox),
+            screen.text(baio::kBirthBoxes[0]),
+            screen.text(baio::kBirthBoxes[1]),
+            screen.text(baio::kBirthBoxes[2]),
+            screen.text(baio::kTargetDateBoxes[0]),
+            screen.text(baio::kTargetDateBoxes[1]),
+            screen.text(baio::kTargetDateBoxes[2])};
 }
 
 }  // namespace
@@ -40,16 +47,17 @@ void runbio(Program& p) {
     DiagnosisState& s = p.state();
     s.person = 1;
     s.byear = 0;
-    Screen& baio = p.screen(ScreenId::baio);
-    storeTypedInputs(s, baioInputs(baio));
-    s.eraname = selectedEra(baio, kBaioEraOptions);
-    s.byear = westernYear(s.eraname, s.erayear);
+    Screen& screen = p.screen(ScreenId::baio);
+    storeTypedInputs(s, baioInputs(screen));
+    s.eraname = selectedEra(screen, baio::kEraOptions);
+    s.byear = birthAsTyped({s.eraname, s.erayeartext, s.bmonthtext, s.bdaytext}).year;
     s.age = ageAt(s);
-    baio.setText("Text8", numberText(s.byear));
-    baio.setText("Text9", numberText(s.age));
+    screen.setText(baio::kWesternYearBox, numberText(s.byear));
+    screen.setText(baio::kAgeBox, numberText(s.age));
 
-    // A failed write is reported inside; nothing later reads the file, so the run goes on.
-    writeLastEntry(p, {s.names[s.person], s.eraname, s.erayeartext, s.bmonthtext, s.bdaytext});
+    // Nothing later reads the file, so the run goes on after telling the user.
+    succeeded(p, writeLastEntry(
+                     p, {s.names[s.person], s.eraname, s.erayeartext, s.bmonthtext, s.bdaytext}));
     p.move(ScreenId::baio, ScreenId::sindan);
 
     calcdays(p);
@@ -71,7 +79,7 @@ void diagtext(Program& p) {
     const DiagnosisState& s = p.state();
     p.show(ScreenId::sindan);
     showDayCounts(p);
-    Control& list = p.screen(ScreenId::sindan).control("List1");
+    Control& list = p.screen(ScreenId::sindan).control(sindan::kList);
     list.addItem(numberText(s.y2) + "年" + numberText(s.m2) + "月" + numberText(s.d2) +
                  "日について");
     list.addItem(s.names[s.person] + "さんのバイオリズム診断をします。");

@@ -1,9 +1,10 @@
 // The result screen sindan: the printed diagnosis and the three print commands.
 
 #include "biorhythm/biorhythm.h"
-#include "biorhythm/verdict.h"
+#include "reading/verdict.h"
 #include "register/warnings.h"
 #include "shell/program.h"
+#include "shell/sindan_controls.h"
 #include "state/numbers.h"
 #include "ui/page.h"
 
@@ -16,7 +17,7 @@ constexpr double kPrinterFontPoints = 12;
 
 void printGraph(Program& p) {
     // At the page's top-left corner, at the size it has on the screen.
-    p.printer().printPicture(pictureOf(p, ScreenId::sindan, "Picture1"), 0, 0);
+    p.printer().printPicture(pictureOf(p, ScreenId::sindan, sindan::kPicture), 0, 0);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "shell/program.h"
 #include "state/numbers.h"
+#include "state/utf8.h"
 
 namespace bio {
 
@@ -18,28 +18,6 @@ constexpr std::array<std::string_view, 7> kWeekdayNames{
 };
 
 constexpr std::array<double, kEraNames.size()> kEraBaseYears{1868, 1912, 1926, 1989, 2019};
-
-// Nearest whole number, a half going to the even neighbour. Day numbers run far
-// beyond 16 bits, so this stays in double.
-double roundHalfEven(double value) {
-    const double below = std::floor(value);
-    const double fraction = value - below;  // 0 <= fraction < 1
-    if (fraction < 0.5) return below;
-    if (fraction > 0.5) return below + 1;
-    return std::fmod(below, 2.0) == 0 ? below : below + 1;
-}
-
-// Number of bytes the UTF-8 text's first `count` characters take (all of it
-// when it is shorter).
-std::size_t utf8PrefixLength(std::string_view text, int count) {
-    std::size_t end = 0;
-    for (int seen = 0; seen < count && end < text.size(); ++seen) {
-        ++end;
-        // Continuation bytes (10xxxxxx) belong to the character just started.
-        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-    }
-    return end;
-}
 
 }  // namespace
 
@@ -56,6 +34,12 @@ double dayNumber(double year, double month, double day) {
     return r + (month == 1 ? 1 : 2) + leapShift;
 }
 
+int16_t monthLengthEveryFourthYear(double year, double month) {
+    if (month == 2) return std::fmod(year, 4.0) == 0 ? 29 : 28;
+    if (month == 4 || month == 6 || month == 9 || month == 11) return 30;
+    return 31;
+}
+
 double cycleDay(double days, int length) {
     // Floor keeps the cycle running backwards before the birth date: 1..length.
     return days - length * intFloor(days / length) + 1;
@@ -64,20 +48,6 @@ double cycleDay(double days, int length) {
 CycleDays cycleDaysAfter(double days) {
     return {static_cast<double>(roundToInt16(cycleDay(days, kEmotionCycle))),  // 1..28
             cycleDay(days, kIntellectCycle), cycleDay(days, kBodyCycle)};
-}
-
-void calcdays(Program& p) {
-    DiagnosisState& s = p.state();
-    s.y1 = s.byear;
-    s.daynum2 = dayNumber(s.y2, s.m2, s.d2);
-    s.daynum1 = dayNumber(s.y1, s.m1, s.d1);
-    s.days = s.daynum2 - s.daynum1;
-    const CycleDays cycle = cycleDaysAfter(s.days);
-    s.bodyday = cycle.body;
-    if (s.person >= 0 && s.person < static_cast<int>(s.emoday.size())) {
-        s.emoday[static_cast<std::size_t>(s.person)] = static_cast<int16_t>(cycle.emotion);
-    }
-    s.intday = cycle.intellect;
 }
 
 std::optional<int> weekdayOf(double dayNumber) {
@@ -94,25 +64,6 @@ std::string_view weekdayName(int remainder) {
     return kWeekdayNames[static_cast<std::size_t>(remainder)];
 }
 
-void weekday1(Program& p) {
-    const std::optional<int> weekday = weekdayOf(p.state().daynum1);
-    // A fractional birth day has no weekday: show none rather than leave the
-    // previous person's weekday standing beside this person's reading.
-    p.screen(ScreenId::sindan)
-        .setText("Text1", weekday ? std::string(weekdayName(*weekday)) : std::string());
-}
-
-void weekday2(Program& p) {
-    DiagnosisState& s = p.state();
-    Screen& sindan = p.screen(ScreenId::sindan);
-    sindan.setText("Text3", numberText(s.m2));
-    const std::optional<int> weekday = weekdayOf(roundHalfEven(s.daynum2));
-    // Only a year too large for a double gives no weekday; the graph then
-    // starts on Sunday instead of reading a meaningless index.
-    s.wday2 = weekday.value_or(0);
-    sindan.setText("Text2", weekday ? std::string(weekdayName(*weekday)) : std::string());
-}
-
 double westernYear(std::string_view eraname, double erayear) {
     for (std::size_t i = 0; i < kEraNames.size(); ++i) {
         if (eraname == kEraNames[i]) return kEraBaseYears[i] + erayear - 1;
@@ -120,30 +71,11 @@ double westernYear(std::string_view eraname, double erayear) {
     return 0;
 }
 
-std::string selectedEra(Screen& screen, const EraOptions& optionKeys) {
-    for (const char* key : optionKeys) {
-        if (screen.control(key).selected()) return screen.text(key);
-    }
-    return {};
-}
-
 std::string_view eraOfField(std::string_view eraField) {
-    const std::string_view era = eraField.substr(0, utf8PrefixLength(eraField, 2));
+    const std::string_view era = eraField.substr(0, utf8PrefixBytes(eraField, 2));
     for (std::string_view name : kEraNames)
         if (name == era) return name;
     return {};
-}
-
-bool selectEraFromField(Screen& screen, const EraOptions& optionKeys, std::string_view eraField) {
-    const std::string_view era = eraOfField(eraField);
-    if (era.empty()) return false;
-    for (const char* key : optionKeys) {
-        if (screen.text(key) == era) {
-            screen.select(key);
-            return true;
-        }
-    }
-    return false;
 }
 
 }  // namespace bio

@@ -4,9 +4,6 @@
 #include <chrono>
 #include <cmath>
 
-#include "state/numbers.h"
-#include "ui/screen.h"
-
 namespace bio {
 
 namespace {
@@ -18,39 +15,26 @@ bool wholeIn(double value, int low, int high) {
     return value == std::floor(value) && value >= low && value <= high;
 }
 
-int daysInMonth(int year, int month) {
+}  // namespace
+
+int gregorianMonthLength(int year, int month) {
     const std::chrono::year_month_day_last end{std::chrono::year{year} /
                                                std::chrono::month{static_cast<unsigned>(month)} /
                                                std::chrono::last};
     return static_cast<int>(static_cast<unsigned>(end.day()));  // 28..31
 }
 
-// A checker of three numbers applied to what the boxes hold.
-std::optional<Date> typedDate(Screen& screen, const DateBoxes& boxes,
-                              std::optional<Date> (*check)(double, double, double)) {
-    return check(numericValue(screen.text(boxes[0])), numericValue(screen.text(boxes[1])),
-                 numericValue(screen.text(boxes[2])));
-}
-
-}  // namespace
-
-std::optional<Date> steppableDate(Screen& screen, const DateBoxes& boxes) {
-    return typedDate(screen, boxes, steppableDate);
-}
-
-std::optional<Date> realDate(Screen& screen, const DateBoxes& boxes) {
-    return typedDate(screen, boxes, realDate);
-}
-
-std::optional<Date> steppableDate(double year, double month, double day) {
-    if (!wholeIn(year, kFirstYear, kLastYear) || !wholeIn(month, 1, 12) || !wholeIn(day, 1, 31))
+std::optional<Date> steppableDate(const DateNumbers& typed) {
+    if (!wholeIn(typed.year, kFirstYear, kLastYear) || !wholeIn(typed.month, 1, 12) ||
+        !wholeIn(typed.day, 1, 31))
         return std::nullopt;
-    return Date{static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
+    return Date{static_cast<int>(typed.year), static_cast<int>(typed.month),
+                static_cast<int>(typed.day)};
 }
 
-std::optional<Date> realDate(double year, double month, double day) {
-    const std::optional<Date> date = steppableDate(year, month, day);
-    if (!date || date->day > daysInMonth(date->year, date->month)) return std::nullopt;
+std::optional<Date> realDate(const DateNumbers& typed) {
+    const std::optional<Date> date = steppableDate(typed);
+    if (!date || date->day > gregorianMonthLength(date->year, date->month)) return std::nullopt;
     return date;
 }
 
@@ -61,7 +45,7 @@ std::optional<Date> stepMonth(const Date& date, int months) {
     if (count < 0 || year < kFirstYear || year > kLastYear) return std::nullopt;
     const int month = static_cast<int>(count % 12) + 1;  // 1..12
     const int y = static_cast<int>(year);
-    return Date{y, month, std::min(date.day, daysInMonth(y, month))};
+    return Date{y, month, std::min(date.day, gregorianMonthLength(y, month))};
 }
 
 }  // namespace bio

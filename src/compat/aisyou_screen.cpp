@@ -7,13 +7,12 @@
 
 #include "biorhythm/biorhythm.h"
 #include "biorhythm/month_steps.h"
-#include "calendar/calendar.h"
-#include "compat/aisyou_controls.h"
 #include "compat/compat.h"
 #include "register/register_file.h"
 #include "register/warnings.h"
+#include "shell/aisyou_controls.h"
+#include "shell/aisyousin_controls.h"
 #include "shell/program.h"
-#include "shell/today.h"
 #include "state/numbers.h"
 #include "ui/page.h"
 
@@ -29,40 +28,41 @@ Screen& aisyouScreen(Program& p) { return p.screen(ScreenId::aisyou); }
 
 // A record's texts go into the boxes as stored, padding included; a blank or
 // unknown era leaves the person's era selection as it was.
-void fillPerson(Screen& aisyou, const PersonControls& person, const RegisterRecord& record) {
-    selectEraFromField(aisyou, person.eraOptions, record.era);
-    aisyou.setText(person.nameBox, record.name);
-    aisyou.setText(person.birthBoxes[0], record.year);
-    aisyou.setText(person.birthBoxes[1], record.month);
-    aisyou.setText(person.birthBoxes[2], record.day);
+void fillPerson(Screen& screen, const aisyou::PersonControls& person,
+                const RegisterRecord& record) {
+    selectEraFromField(screen, person.eraOptions, record.era);
+    screen.setText(person.nameBox, record.name);
+    screen.setText(person.birthBoxes[0], record.year);
+    screen.setText(person.birthBoxes[1], record.month);
+    screen.setText(person.birthBoxes[2], record.day);
 }
 
 // Reads record k into the person's controls; numbers below 1 name no record.
-void fillPersonFromRecord(Program& p, const PersonControls& person, int k) {
+void fillPersonFromRecord(Program& p, const aisyou::PersonControls& person, int k) {
     if (k < 1) return;
     p.state().recno = static_cast<int16_t>(k);
-    if (std::optional<RegisterRecord> record = readRecord(p, k)) {
+    if (const std::optional<RegisterRecord> record = orWarn(p, readRecord(p, k)))
         fillPerson(aisyouScreen(p), person, *record);
-    }
 }
 
-void setPersonFromRegister(Program& p, const PersonControls& person) {
-    std::optional<int16_t> number = recordNumberFromText(p, aisyouScreen(p).text(person.numberBox));
-    if (!number || !openRegister(p)) return;
+void setPersonFromRegister(Program& p, const aisyou::PersonControls& person) {
+    const std::optional<int16_t> number =
+        orWarn(p, recordNumberFromText(aisyouScreen(p).text(person.numberBox)));
+    if (!number || !succeeded(p, openRegister(p))) return;
     fillPersonFromRecord(p, person, *number);
 }
 
 // The person's boxes as a record numbered recno.
-bool writePerson(Program& p, const PersonControls& person) {
-    Screen& aisyou = aisyouScreen(p);
+Status writePerson(Program& p, const aisyou::PersonControls& person) {
+    const Screen& screen = aisyouScreen(p);
     const int16_t recno = p.state().recno;
     RegisterRecord record{
         .number = numberText(recno),
-        .name = aisyou.text(person.nameBox),
-        .era = selectedEra(aisyou, person.eraOptions),
-        .year = aisyou.text(person.birthBoxes[0]),
-        .month = aisyou.text(person.birthBoxes[1]),
-        .day = aisyou.text(person.birthBoxes[2]),
+        .name = screen.text(person.nameBox),
+        .era = selectedEra(screen, person.eraOptions),
+        .year = screen.text(person.birthBoxes[0]),
+        .month = screen.text(person.birthBoxes[1]),
+        .day = screen.text(person.birthBoxes[2]),
     };
     return writeRecord(p, recno, record);
 }
@@ -78,31 +78,31 @@ bool roomForTwoMore(Program& p) {
 void writeBothPersons(Program& p) {
     DiagnosisState& s = p.state();
     s.recno -= 1;  // N + 1
-    if (!writePerson(p, kPerson1)) return;
+    if (!succeeded(p, writePerson(p, aisyou::kPerson1))) return;
     // Either answer goes on: the message only tells that person 1 is saved.
     p.dialogs().messageBox("保存しました。", "");
     s.recno += 1;  // N + 2
-    writePerson(p, kPerson2);
+    succeeded(p, writePerson(p, aisyou::kPerson2));
 }
 
 }  // namespace
 
 bool read(Program& p) {
-    return scanRegister(p, [](int, const RegisterRecord&) {});
+    return succeeded(p, scanRegister(p, [](int, const RegisterRecord&) {}));
 }
 
 void readset(Program& p) {
     if (read(p)) {
         const int count = p.state().recno - 2;  // N
-        fillPersonFromRecord(p, kPerson1, count - 1);
-        fillPersonFromRecord(p, kPerson2, count);
+        fillPersonFromRecord(p, aisyou::kPerson1, count - 1);
+        fillPersonFromRecord(p, aisyou::kPerson2, count);
     }
-    fillTodayDate(p, aisyouScreen(p), kTargetDateBoxes);
+    fillTodayDate(p, aisyouScreen(p), aisyou::kTargetDateBoxes);
 }
 
-void setPerson1FromRegister(Program& p) { setPersonFromRegister(p, kPerson1); }
+void setPerson1FromRegister(Program& p) { setPersonFromRegister(p, aisyou::kPerson1); }
 
-void setPerson2FromRegister(Program& p) { setPersonFromRegister(p, kPerson2); }
+void setPerson2FromRegister(Program& p) { setPersonFromRegister(p, aisyou::kPerson2); }
 
 void registerBothPersons(Program& p) {
     if (read(p) && roomForTwoMore(p)) writeBothPersons(p);
@@ -111,13 +111,14 @@ void registerBothPersons(Program& p) {
 
 void installCompat(Program& p) {
     p.setLoadAction(ScreenId::aisyou, readset);
-    p.setCommand(ScreenId::aisyou, "Command4", setPerson1FromRegister);
-    p.setCommand(ScreenId::aisyou, "Command5", setPerson2FromRegister);
-    p.setCommand(ScreenId::aisyou, "Command2", registerBothPersons);
-    p.setCommand(ScreenId::aisyou, "Command1", runCompatibility);
-    p.setCommand(ScreenId::aisyousin, "repoto",
+    p.setCommand(ScreenId::aisyou, aisyou::kPerson1.takeFromRegister, setPerson1FromRegister);
+    p.setCommand(ScreenId::aisyou, aisyou::kPerson2.takeFromRegister, setPerson2FromRegister);
+    p.setCommand(ScreenId::aisyou, aisyou::kRegister, registerBothPersons);
+    p.setCommand(ScreenId::aisyou, aisyou::kRun, runCompatibility);
+    p.setCommand(ScreenId::aisyousin, aisyousin::kReport,
                  [](Program& program) { printReport(program, aisyousinReport); });
-    installMonthSteps(p, ScreenId::aisyousin, ScreenId::aisyou, kTargetDateBoxes, runCompatibility);
+    installMonthSteps(p, ScreenId::aisyousin, {aisyousin::kPreviousMonth, aisyousin::kNextMonth},
+                      ScreenId::aisyou, aisyou::kTargetDateBoxes, runCompatibility);
 }
 
 }  // namespace bio

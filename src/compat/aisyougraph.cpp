@@ -4,6 +4,7 @@
 
 #include "biorhythm/graph_steps.h"
 #include "compat/compat.h"
+#include "shell/aisyousin_controls.h"
 #include "shell/program.h"
 
 namespace bio {
@@ -19,7 +20,7 @@ constexpr int kTickWidth = 2;
 void aisyougraph(Program& p) {
     DiagnosisState& s = p.state();
     GraphState& g = s.graph;
-    Canvas& canvas = p.screen(ScreenId::aisyousin).control("Picture1").canvas();
+    Canvas& canvas = p.screen(ScreenId::aisyousin).control(aisyousin::kPicture).canvas();
 
     beginMonthGraph(g, canvas, s.m2, s.y2, {double(s.emoday[s.person]), s.intday, s.bodyday});
     setPen(canvas, s.graphcolor, kCurveWidth);

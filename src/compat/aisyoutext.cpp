@@ -1,8 +1,9 @@
 // One person's written reading in the compatibility result list. The verdicts
 // are the biorhythm reading's own table.
 
-#include "biorhythm/verdict.h"
 #include "compat/compat.h"
+#include "reading/verdict.h"
+#include "shell/aisyousin_controls.h"
 #include "shell/program.h"
 #include "state/numbers.h"
 
@@ -25,7 +26,7 @@ std::string personReadingRule() { return std::string(105, '-'); }
 void aisyoutext(Program& p) {
     DiagnosisState& s = p.state();
     p.show(ScreenId::aisyousin);
-    Control& list = p.screen(ScreenId::aisyousin).control("List1");
+    Control& list = p.screen(ScreenId::aisyousin).control(aisyousin::kList);
     const int emoday = s.emoday[s.person];
 
     // Each person's report opens with a rule, so the two stand apart in one list.

@@ -8,6 +8,7 @@
 #include "biorhythm/report_data.h"
 #include "biorhythm/report_layout.h"
 #include "compat/compat.h"
+#include "shell/aisyousin_controls.h"
 #include "shell/program.h"
 #include "ui/page.h"
 
@@ -71,7 +72,8 @@ void writePerson(ReportWriter& w, const DiagnosisState& s, int person,
 // Reads what the run left on the screen and in the state, and changes neither.
 Page aisyousinReport(Program& p) {
     const DiagnosisState& s = p.state();
-    const RunList list = splitRunList(p.screen(ScreenId::aisyousin).control("List1").items());
+    const RunList list =
+        splitRunList(p.screen(ScreenId::aisyousin).control(aisyousin::kList).items());
     Page page;
     ReportWriter w(page);
 
@@ -93,14 +95,14 @@ Page aisyousinReport(Program& p) {
     }
     w.skip(6);
 
-    w.picture(pictureOf(p, ScreenId::aisyousin, "Picture1"));
+    w.picture(pictureOf(p, ScreenId::aisyousin, aisyousin::kPicture));
     w.skip(6);
     w.heading(monthText(s.y2, s.m2) + "の二人の感情");
-    const std::vector<CycleDays> month1 = monthCycleDays(s.y2, s.m2, s.births[1].daynum1);
-    const std::vector<CycleDays> month2 = monthCycleDays(s.y2, s.m2, s.births[2].daynum1);
-    const auto sign = [](const CycleDays& days) { return emotionSign(int(days.emotion)); };
-    const auto caution = [](const CycleDays& days) {
-        return classify(Rhythm::Emotion, days.emotion) == Verdict::Caution;
+    const std::vector<Reading> month1 = monthReading(s.births[1].western, s.y2, s.m2).days;
+    const std::vector<Reading> month2 = monthReading(s.births[2].western, s.y2, s.m2).days;
+    const auto sign = [](const Reading& day) { return emotionSign(int(day.cycle.emotion)); };
+    const auto caution = [](const Reading& day) {
+        return day.verdict(Rhythm::Emotion) == Verdict::Caution;
     };
     const std::vector<int> samePhase =
         daysWhere(month1.size(), [&](std::size_t i) { return sign(month1[i]) == sign(month2[i]); });

@@ -4,10 +4,12 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "biorhythm/day_count.h"
 #include "biorhythm/report_data.h"
-#include "calendar/calendar.h"
-#include "compat/aisyou_controls.h"
 #include "compat/compat.h"
+#include "reading/reading.h"
+#include "shell/aisyou_controls.h"
+#include "shell/aisyousin_controls.h"
 #include "shell/program.h"
 #include "state/numbers.h"
 #include "state/typed_inputs.h"
@@ -20,23 +22,26 @@ constexpr int kMagenta = 5;  // person 1's curve
 constexpr int kGreen = 2;    // person 2's curve, drawn over person 1's
 constexpr int kEmotionHalfCycle = 14;
 
-TypedInputs personInputs(Screen& aisyou, const PersonControls& person) {
-    return {aisyou.text(person.nameBox),        aisyou.text(person.birthBoxes[0]),
-            aisyou.text(person.birthBoxes[1]),  aisyou.text(person.birthBoxes[2]),
-            aisyou.text(kTargetDateBoxes[0]),   aisyou.text(kTargetDateBoxes[1]),
-            aisyou.text(kTargetDateBoxes[2])};
+TypedInputs personInputs(const Screen& screen, const aisyou::PersonControls& person) {
+    return {screen.text(person.nameBox),
+            screen.text(person.birthBoxes[0]),
+            screen.text(person.birthBoxes[1]),
+            screen.text(person.birthBoxes[2]),
+            screen.text(aisyou::kTargetDateBoxes[0]),
+            screen.text(aisyou::kTargetDateBoxes[1]),
+            screen.text(aisyou::kTargetDateBoxes[2])};
 }
 
 // runperson1 and runperson2: the report of the target date, then the graph
 // from the 1st of its month.
-void runPerson(Program& p, const PersonControls& person) {
+void runPerson(Program& p, const aisyou::PersonControls& person) {
     DiagnosisState& s = p.state();
-    Screen& aisyou = p.screen(ScreenId::aisyou);
+    const Screen& screen = p.screen(ScreenId::aisyou);
     s.person = person.person;
     s.byear = 0;
-    storeTypedInputs(s, personInputs(aisyou, person));
-    s.eraname = selectedEra(aisyou, person.eraOptions);
-    s.byear = westernYear(s.eraname, s.erayear);
+    storeTypedInputs(s, personInputs(screen, person));
+    s.eraname = selectedEra(screen, person.eraOptions);
+    s.byear = birthAsTyped({s.eraname, s.erayeartext, s.bmonthtext, s.bdaytext}).year;
     p.move(ScreenId::aisyou, ScreenId::aisyousin);
 
     calcdays(p);
@@ -49,9 +54,9 @@ void runPerson(Program& p, const PersonControls& person) {
 
 }  // namespace
 
-void runperson1(Program& p) { runPerson(p, kPerson1); }
+void runperson1(Program& p) { runPerson(p, aisyou::kPerson1); }
 
-void runperson2(Program& p) { runPerson(p, kPerson2); }
+void runperson2(Program& p) { runPerson(p, aisyou::kPerson2); }
 
 int compatibilityPercent(int emoday1, int emoday2) {
     const int distance = std::abs(emoday1 - emoday2);  // 0..27
@@ -81,23 +86,23 @@ std::vector<std::string> compatibilitySummary(const DiagnosisState& s, const std
 void runCompatibility(Program& p) {
     DiagnosisState& s = p.state();
     Screen& result = p.screen(ScreenId::aisyousin);
-    result.control("List1").clearItems();
-    result.control("Picture1").canvas().clear();
+    result.control(aisyousin::kList).clearItems();
+    result.control(aisyousin::kPicture).canvas().clear();
 
-    Screen& aisyou = p.screen(ScreenId::aisyou);
-    const std::string name1 = aisyou.text(kPerson1.nameBox);
+    const Screen& input = p.screen(ScreenId::aisyou);
+    const std::string name1 = input.text(aisyou::kPerson1.nameBox);
     s.graphcolor = kMagenta;
     runperson1(p);
     // Either answer goes on: the pause only lets the user read person 1 first.
     p.dialogs().messageBox("次へ", "");
-    const std::string name2 = aisyou.text(kPerson2.nameBox);
+    const std::string name2 = input.text(aisyou::kPerson2.nameBox);
     s.graphcolor = kGreen;
     runperson2(p);
 
     const int percent = compatibilityPercent(s.emoday[1], s.emoday[2]);
     p.show(ScreenId::aisyousin);
     for (std::string& line : compatibilitySummary(s, name1, name2, percent)) {
-        result.control("List1").addItem(std::move(line));
+        result.control(aisyousin::kList).addItem(std::move(line));
     }
 }
 

@@ -1,5 +1,10 @@
 #include "desktop/program_view.h"
 
+#include <QMessageBox>
+#include <QScopedValueRollback>
+#include <exception>
+
+#include "register/warnings.h"
 #include "shell/catalogue.h"
 
 namespace bio {
@@ -35,10 +40,25 @@ void ProgramView::perform(const std::function<void()>& action) {
     // Input that reaches a window while a command still runs (behind its modal
     // dialog) would interleave two commands; the model runs one at a time.
     if (acting_ || program_.ended()) return;
-    acting_ = true;
-    action();
-    acting_ = false;
+    {
+        const QScopedValueRollback acting(acting_, true);
+        try {
+            action();
+        } catch (const std::exception& error) {
+            // A fault of the program, not of the user: say so and keep running,
+            // rather than let the exception end the program and its unsaved input.
+            reportInternalError(error.what());
+        }
+    }
     sync();
+}
+
+void ProgramView::reportInternalError(const char* what) {
+    QMessageBox box(dialogParent());
+    box.setIcon(QMessageBox::Critical);
+    box.setWindowTitle(QString::fromUtf8(kWarningTitle.data(), qsizetype(kWarningTitle.size())));
+    box.setText(QStringLiteral("プログラムの内部エラーです: ") + QString::fromUtf8(what));
+    box.exec();
 }
 
 void ProgramView::sync() {

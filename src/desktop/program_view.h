@@ -40,6 +40,7 @@ class ProgramView {
     std::optional<QPoint> takePlace(ScreenId id, const ScreenWindow* leaving);
     // Hands one user action to the model, then shows its outcome.
     void perform(const std::function<void()>& action);
+    void reportInternalError(const char* what);
 
     Program& program_;
     std::array<std::unique_ptr<ScreenWindow>, kAllScreens.size()> windows_;

@@ -4,10 +4,10 @@
 #include <optional>
 #include <string_view>
 #include <tuple>
+#include <variant>
 
-#include "biorhythm/verdict.h"
-#include "calendar/calendar.h"
 #include "overview/overview.h"
+#include "reading/reading.h"
 #include "state/numbers.h"
 
 namespace bio {
@@ -42,29 +42,15 @@ std::string_view yearShown(std::string_view year) {
     return year;
 }
 
-std::optional<double> whole(std::optional<double> value) {
-    if (value && *value == intFloor(*value)) return value;
-    return std::nullopt;
-}
-
-struct Birth {
-    double year, month, day;  // Western
-};
-
-// The record's birth date when it is one: a known era, whole numbers, a month
-// 1..12 and a day 1..31 (as a reading takes them), on or before `today`.
-std::optional<Birth> birthOf(const RegisterRecord& record, const Date& today) {
-    const std::string_view era = eraOfField(record.era);
-    const std::optional<double> eraYear = whole(eraYearNumber(record.year));
-    const std::optional<double> month = whole(leadingNumber(record.month));
-    const std::optional<double> day = whole(leadingNumber(record.day));
-    if (era.empty() || !eraYear || !month || !day) return std::nullopt;
-    if (*month < 1 || *month > 12 || *day < 1 || *day > 31) return std::nullopt;
-    const Birth birth{westernYear(era, *eraYear), *month, *day};
-    const bool afterToday = std::tie(birth.year, birth.month, birth.day) >
+// The record's birth date when it is one (see readBirth) on or before `today`.
+std::optional<DateNumbers> birthOf(const RegisterRecord& record, const Date& today) {
+    const auto read = readBirth({record.era, record.year, record.month, record.day});
+    const DateNumbers* birth = std::get_if<DateNumbers>(&read);
+    if (!birth) return std::nullopt;
+    const bool afterToday = std::tie(birth->year, birth->month, birth->day) >
                             std::tuple(double(today.year), double(today.month), double(today.day));
     if (afterToday) return std::nullopt;
-    return birth;
+    return *birth;
 }
 
 std::string_view verdictWord(std::optional<Verdict> verdict) {
@@ -86,19 +72,16 @@ OverviewLine personLine(int number, const RegisterRecord& record, const Date& to
                 std::string(withoutPadding(record.era)) + std::string(yearShown(record.year)) +
                 "年" + std::string(withoutPadding(record.month)) + "月" +
                 std::string(withoutPadding(record.day)) + "日生）";
-    const std::optional<Birth> birth = birthOf(record, today);
+    const std::optional<DateNumbers> birth = birthOf(record, today);
     if (!birth) {
         line.text += "　生年月日を読めません";
         return line;
     }
-    // The same day arithmetic as a reading of this person on `today`.
-    const CycleDays cycle = cycleDaysAfter(dayNumber(today.year, today.month, today.day) -
-                                           dayNumber(birth->year, birth->month, birth->day));
+    const Reading reading = readingFor(*birth, numbersOf(today));
+    line.caution = reading.hasCautionDay();
     for (Rhythm rhythm : kRhythms) {
-        const std::optional<Verdict> verdict = classify(rhythm, dayOf(cycle, rhythm));
-        line.caution = line.caution || verdict == Verdict::Caution;
-        line.text +=
-            "　" + std::string(rhythmName(rhythm)) + "：" + std::string(verdictWord(verdict));
+        line.text += "　" + std::string(rhythmName(rhythm)) + "：" +
+                     std::string(verdictWord(reading.verdict(rhythm)));
     }
     return line;
 }

@@ -4,10 +4,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
-
-#include "register/warnings.h"
-#include "shell/program.h"
 
 namespace bio {
 
@@ -28,21 +24,14 @@ int makeDirectories(const std::filesystem::path& dir) {
 
 }  // namespace
 
-bool prepareDataDirectory(Program& p, std::string_view fileName) {
-    const std::filesystem::path& dir = p.dataDir();
+Status prepareDataDirectory(const std::filesystem::path& dir, std::string_view fileName) {
     std::error_code ignored;
     const bool existed = std::filesystem::is_directory(dir, ignored);
     const int error = !existed                           ? makeDirectories(dir)
                       : ::access(dir.c_str(), W_OK) != 0 ? errno
                                                          : 0;
-    if (error == 0) return true;
-    std::string text = "ファイル ";
-    text += fileName;
-    text += " を保存するフォルダー " + dir.string();
-    text += existed ? " に書き込めません：" : " を作成できません：";
-    text += failureReason(error) + "。";
-    warn(p, text);
-    return false;
+    if (error == 0) return Done{};
+    return FolderFailure{std::string(fileName), dir, existed, error};
 }
 
 }  // namespace bio

@@ -2,6 +2,7 @@
 
 #include "register/record_layout.h"
 #include "register/register_file.h"
+#include "register/warnings.h"
 #include "shell/program.h"
 
 namespace bio {
@@ -10,16 +11,16 @@ void updateRecord(Program& p) {
     Screen& kousin = p.screen(ScreenId::kousin);
     // The number is checked before the register is opened, so a refused number
     // does not even create a missing register.
-    const auto number = recordNumberFromText(p, kousin.text("Text1(0)"));
-    if (!number) return;
-    if (!openRegister(p)) return;
+    const std::optional<int16_t> number =
+        orWarn(p, recordNumberFromText(kousin.control(fieldTextBox(0), 0).text()));
+    if (!number || !succeeded(p, openRegister(p))) return;
 
     // The texts exactly as typed: the number field keeps "2.5" or "12ab", not
     // the record number it rounds to.
     RegisterRecord record;
     for (std::size_t field = 0; field < kRecordFields.size(); ++field)
         record.*kRecordFields[field].member = kousin.control(fieldTextBox(field), 0).text();
-    if (!writeRecord(p, *number, record)) return;
+    if (!succeeded(p, writeRecord(p, *number, record))) return;
 
     p.state().recno = *number;
     // The texts stay in the boxes for the next correction.

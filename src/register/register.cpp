@@ -2,14 +2,16 @@
 
 #include "register/kousin_screen.h"
 #include "register/search_browse.h"
+#include "shell/menyu_controls.h"
 #include "shell/program.h"
+#include "shell/register_controls.h"
 
 namespace bio {
 
 void installRegister(Program& p) {
-    p.setCommand(ScreenId::menyu, "Command3", search);
-    p.setCommand(ScreenId::menyu, "Command5", browse);
-    p.setCommand(ScreenId::kousin, "Command2", updateRecord);
+    p.setCommand(ScreenId::menyu, menyu::kSearch, search);
+    p.setCommand(ScreenId::menyu, menyu::kBrowse, browse);
+    p.setCommand(ScreenId::kousin, kousin::kUpdate, updateRecord);
 }
 
 }  // namespace bio

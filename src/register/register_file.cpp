@@ -9,7 +9,6 @@
 
 #include "register/data_directory.h"
 #include "register/record_layout.h"
-#include "register/warnings.h"
 #include "shell/program.h"
 #include "state/numbers.h"
 
@@ -30,20 +29,18 @@ class RegisterFile : public OpenDataFile {
     int fd_;
 };
 
-void warnFile(Program& p, FileStep step, int errorNumber) {
-    warn(p, fileFailureText(kRegisterFileName, step, errorNumber));
+FileFailure failure(FileStep step, int errorNumber) {
+    return {kRegisterFileName, step, errorNumber};
 }
-
-void warnRecordNumber(Program& p) { warn(p, "番号は1から32767までの数字で入力してください。"); }
 
 bool validRecordNumber(int k) { return k >= 1 && k <= kMaxRecordNumber; }
 
 off_t recordOffset(int k) { return static_cast<off_t>(k - 1) * kRecordBytes; }
 
 // The open register; opened now when the program has another file or none open.
-RegisterFile* openedRegister(Program& p) {
+Result<RegisterFile*> openedRegister(Program& p) {
     if (auto* file = dynamic_cast<RegisterFile*>(p.openFile())) return file;
-    if (!openRegister(p)) return nullptr;
+    if (Status opened = openRegister(p); !opened) return opened.error();
     return static_cast<RegisterFile*>(p.openFile());
 }
 
@@ -62,10 +59,11 @@ ssize_t readAt(int fd, char* buffer, std::size_t size, off_t offset) {
     return static_cast<ssize_t>(done);
 }
 
-// Writes all of `bytes` at `offset`; false with errno set on failure. Writing
-// past the end leaves a hole, which reads as zero bytes.
-bool writeAt(int fd, std::string_view bytes, off_t offset) {
-    std::size_t done = 0;
+// Writes all of `bytes` at `offset`; false with errno set on failure, `done`
+// then telling how many bytes went in. Writing past the end leaves a hole,
+// which reads as zero bytes.
+bool writeAt(int fd, std::string_view bytes, off_t offset, std::size_t& done) {
+    done = 0;
     while (done < bytes.size()) {
         const ssize_t put = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
                                      offset + static_cast<off_t>(done));
@@ -79,126 +77,100 @@ bool writeAt(int fd, std::string_view bytes, off_t offset) {
     return true;
 }
 
-std::optional<off_t> fileSize(Program& p, int fd) {
+Result<off_t> fileSize(int fd) {
     struct stat status {};
-    if (::fstat(fd, &status) != 0) {
-        warnFile(p, FileStep::Read, errno);
-        return std::nullopt;
-    }
+    if (::fstat(fd, &status) != 0) return failure(FileStep::Read, errno);
     return status.st_size;
 }
 
 int wholeRecords(off_t size) { return static_cast<int>(size / kRecordBytes); }
 
 // The bytes of every whole record in one read instead of one per record (search,
-// browse and the overview read the register on every click); nullopt after
-// telling the user, also for a register of more than `limit` records.
-std::optional<std::string> wholeRecordBytes(Program& p, int fd, int limit) {
-    const auto size = fileSize(p, fd);
-    if (!size) return std::nullopt;
-    if (wholeRecords(*size) > limit) {
-        warn(p, std::string("ファイル ") + kRegisterFileName + " の記録が" + std::to_string(limit) +
-                    "件を超えているため、読み込めません。");
-        return std::nullopt;
-    }
+// browse and the overview read the register on every click); refused for a
+// register of more than `limit` records.
+Result<std::string> wholeRecordBytes(int fd, int limit) {
+    const Result<off_t> size = fileSize(fd);
+    if (!size) return size.error();
+    if (wholeRecords(*size) > limit) return TooManyRecords{kRegisterFileName, limit};
     std::string bytes(static_cast<std::size_t>(wholeRecords(*size)) * kRecordBytes, '\0');
     const ssize_t got = readAt(fd, bytes.data(), bytes.size(), 0);
-    if (got < 0) {
-        warnFile(p, FileStep::Read, errno);
-        return std::nullopt;
-    }
+    if (got < 0) return failure(FileStep::Read, errno);
     bytes.resize(static_cast<std::size_t>(wholeRecords(got)) * kRecordBytes);
     return bytes;
 }
 
 }  // namespace
 
-bool openRegister(Program& p) {
+Status openRegister(Program& p) {
     p.closeAllFiles();
     const std::filesystem::path path = p.dataDir() / kRegisterFileName;
     int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     // ENOTDIR: the data directory's path runs through a file; say so about the directory.
     if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
-        if (!prepareDataDirectory(p, kRegisterFileName)) return false;
+        if (Status prepared = prepareDataDirectory(p.dataDir(), kRegisterFileName); !prepared)
+            return prepared;
         fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0) {
-            warnFile(p, FileStep::Create, errno);
-            return false;
-        }
+        if (fd < 0) return failure(FileStep::Create, errno);
     } else if (fd < 0) {
-        warnFile(p, FileStep::Open, errno);
-        return false;
+        return failure(FileStep::Open, errno);
     }
     p.adoptOpenFile(std::make_unique<RegisterFile>(fd));
-    return true;
+    return Done{};
 }
 
-std::optional<int> recordCount(Program& p) {
-    RegisterFile* file = openedRegister(p);
-    if (!file) return std::nullopt;
-    const auto size = fileSize(p, file->fd());
-    if (!size) return std::nullopt;
+Result<int> recordCount(Program& p) {
+    const Result<RegisterFile*> file = openedRegister(p);
+    if (!file) return file.error();
+    const Result<off_t> size = fileSize((*file)->fd());
+    if (!size) return size.error();
     return wholeRecords(*size);
 }
 
-std::optional<RegisterRecord> readRecord(Program& p, int k) {
-    if (!validRecordNumber(k)) {
-        warnRecordNumber(p);
-        return std::nullopt;
-    }
-    RegisterFile* file = openedRegister(p);
-    if (!file) return std::nullopt;
+Result<RegisterRecord> readRecord(Program& p, int k) {
+    if (!validRecordNumber(k)) return BadRecordNumber{};
+    const Result<RegisterFile*> file = openedRegister(p);
+    if (!file) return file.error();
     std::string bytes(kRecordBytes, '\0');
-    const ssize_t got = readAt(file->fd(), bytes.data(), bytes.size(), recordOffset(k));
-    if (got < 0) {
-        warnFile(p, FileStep::Read, errno);
-        return std::nullopt;
-    }
+    const ssize_t got = readAt((*file)->fd(), bytes.data(), bytes.size(), recordOffset(k));
+    if (got < 0) return failure(FileStep::Read, errno);
     // Beyond the end, or the partial record there: no record, six empty fields.
     if (got < kRecordBytes) return RegisterRecord{};
     return decodeRecord(p.cp932(), bytes);
 }
 
-bool writeRecord(Program& p, int k, const RegisterRecord& record) {
-    if (!validRecordNumber(k)) {
-        warnRecordNumber(p);
-        return false;
-    }
-    RegisterFile* file = openedRegister(p);
-    if (!file) return false;
-    const int fd = file->fd();
-    const auto size = fileSize(p, fd);
-    if (!size) return false;
-    if (k > wholeRecords(*size) && k > kMaxRecords) {
-        warn(p, "登録できるのは" + std::to_string(kMaxRecords) + "件までです。");
-        return false;
-    }
+Status writeRecord(Program& p, int k, const RegisterRecord& record) {
+    if (!validRecordNumber(k)) return BadRecordNumber{};
+    const Result<RegisterFile*> file = openedRegister(p);
+    if (!file) return file.error();
+    const int fd = (*file)->fd();
+    const Result<off_t> size = fileSize(fd);
+    if (!size) return size.error();
+    if (k > wholeRecords(*size) && k > kMaxRecords) return RegisterFull{kMaxRecords};
     const off_t offset = recordOffset(k);
     // The bytes the write replaces, to put back should it fail halfway.
     std::string previous(kRecordBytes, '\0');
     const ssize_t kept = readAt(fd, previous.data(), previous.size(), offset);
-    if (kept < 0) {
-        warnFile(p, FileStep::Read, errno);
-        return false;
-    }
+    if (kept < 0) return failure(FileStep::Read, errno);
     previous.resize(static_cast<std::size_t>(kept));
-    if (!writeAt(fd, encodeRecord(p.cp932(), record), offset)) {
-        const int error = errno;
-        // Best effort: neither a torn record nor a longer file should remain.
-        [[maybe_unused]] const bool restored =
-            writeAt(fd, previous, offset) && ::ftruncate(fd, *size) == 0;
-        warnFile(p, FileStep::Write, error);
-        return false;
+    std::size_t written = 0;
+    if (!writeAt(fd, encodeRecord(p.cp932(), record), offset, written)) {
+        FileFailure failed = failure(FileStep::Write, errno);
+        // Neither a torn record nor a longer file should remain; if one does, the user hears of it.
+        if (written > 0) {
+            std::size_t restored = 0;
+            failed.undone = writeAt(fd, previous, offset, restored) && ::ftruncate(fd, *size) == 0;
+        }
+        return failed;
     }
-    return true;
+    return Done{};
 }
 
-bool scanRegister(Program& p, const std::function<void(int k, const RegisterRecord&)>& visit,
-                  int limit) {
-    if (!openRegister(p)) return false;
-    const std::optional<std::string> bytes =
-        wholeRecordBytes(p, static_cast<RegisterFile*>(p.openFile())->fd(), limit);
-    if (!bytes) return false;
+Status scanRegister(Program& p, const std::function<void(int k, const RegisterRecord&)>& visit,
+                    int limit) {
+    if (Status opened = openRegister(p); !opened) return opened;
+    const Result<std::string> bytes =
+        wholeRecordBytes(static_cast<RegisterFile*>(p.openFile())->fd(), limit);
+    if (!bytes) return bytes.error();
     const int count = wholeRecords(static_cast<off_t>(bytes->size()));
     const std::string_view all(*bytes);
 
@@ -211,22 +183,19 @@ bool scanRegister(Program& p, const std::function<void(int k, const RegisterReco
         const bool whole = k <= count;
         if (whole) visit(k, decodeRecord(p.cp932(), all.substr(recordOffset(k), kRecordBytes)));
         recno = static_cast<int16_t>(k + 1);
-        if (!whole) return true;
+        if (!whole) return Done{};
     }
 }
 
-std::optional<std::vector<RegisterRecord>> readAllRecords(Program& p) {
+Result<std::vector<RegisterRecord>> readAllRecords(Program& p) {
     p.closeAllFiles();
     const std::filesystem::path path = p.dataDir() / kRegisterFileName;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) return std::vector<RegisterRecord>{};
-    if (fd < 0) {
-        warnFile(p, FileStep::Open, errno);
-        return std::nullopt;
-    }
+    if (fd < 0) return failure(FileStep::Open, errno);
     const RegisterFile file(fd);  // closed again on the way out
-    const std::optional<std::string> bytes = wholeRecordBytes(p, fd, kMaxRecords);
-    if (!bytes) return std::nullopt;
+    const Result<std::string> bytes = wholeRecordBytes(fd, kMaxRecords);
+    if (!bytes) return bytes.error();
     std::vector<RegisterRecord> records;
     for (std::size_t offset = 0; offset < bytes->size(); offset += kRecordBytes)
         records.push_back(
@@ -234,11 +203,10 @@ std::optional<std::vector<RegisterRecord>> readAllRecords(Program& p) {
     return records;
 }
 
-std::optional<int16_t> recordNumberFromText(Program& p, const std::string& text) {
+Result<int16_t> recordNumberFromText(const std::string& text) {
     const auto number = wholeNumber16(text);
-    if (number && *number >= 1) return number;
-    warnRecordNumber(p);
-    return std::nullopt;
+    if (number && *number >= 1) return *number;
+    return BadRecordNumber{};
 }
 
 }  // namespace bio

@@ -4,16 +4,15 @@
 // had open; it then stays open until the next open or the end of the program.
 //
 // Failures (a file that cannot be created, opened, read or written; a record
-// number outside 1..32767; a register past 500 records) are shown to the user
-// in a message box titled "誤り警告" and leave the file unchanged; the
-// functions then return false / nullopt.
+// number outside 1..32767; a register past 500 records) leave the file
+// unchanged and come back as the result's error, for the caller to tell.
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "register/storage_error.h"
 #include "state/diagnosis_state.h"
 
 namespace bio {
@@ -29,29 +28,29 @@ inline constexpr int kMaxScanRecords = kMaxRecordNumber - 2;
 
 // Closes every open file, then opens the register for reading and writing,
 // creating it empty when missing.
-bool openRegister(Program& p);
+Status openRegister(Program& p);
 // Whole records in the open register; a partial record at the end does not count.
-std::optional<int> recordCount(Program& p);
+Result<int> recordCount(Program& p);
 // Record k (k >= 1) of the open register; six empty fields beyond the end.
-std::optional<RegisterRecord> readRecord(Program& p, int k);
+Result<RegisterRecord> readRecord(Program& p, int k);
 // Writes record k (k >= 1) of the open register, extending it when needed (a
 // gap reads as empty records). Refused when it would make the register longer
 // than kMaxRecords records.
-bool writeRecord(Program& p, int k, const RegisterRecord& record);
+Status writeRecord(Program& p, int k, const RegisterRecord& record);
 // Opens the register and visits records 1..N in order, counting in recno, which
 // ends at N + 2. A register of more than `limit` records is refused before
 // anything is visited, and recno is then left alone.
-bool scanRegister(Program& p, const std::function<void(int k, const RegisterRecord&)>& visit,
-                  int limit = kMaxScanRecords);
+Status scanRegister(Program& p, const std::function<void(int k, const RegisterRecord&)>& visit,
+                    int limit = kMaxScanRecords);
 
 // Every whole record, for a look at the register that changes nothing of its
 // state: the open data file is closed, the register is read without being
 // created (a missing one has no records) and closed again; recno is untouched.
 // Refused, like search and browse, past kMaxRecords records.
-std::optional<std::vector<RegisterRecord>> readAllRecords(Program& p);
+Result<std::vector<RegisterRecord>> readAllRecords(Program& p);
 
 // A record number typed into a box: its numeric value rounded half to even,
-// when that lies in 1..32767; otherwise a message is shown and nullopt returned.
-std::optional<int16_t> recordNumberFromText(Program& p, const std::string& text);
+// when that lies in 1..32767.
+Result<int16_t> recordNumberFromText(const std::string& text);
 
 }  // namespace bio

@@ -10,12 +10,13 @@
 #include "register/register_file.h"
 #include "register/warnings.h"
 #include "shell/program.h"
+#include "shell/register_controls.h"
 
 namespace bio {
 
 namespace {
 
-constexpr int kRows = 10;
+constexpr int kRows = hyouji::kRows;
 
 // The sixty record boxes of hyouji, looked up once per command rather than by
 // name for every field shown.
@@ -47,18 +48,19 @@ class RecordRows {
 void nextPage(Program& p) { p.dialogs().messageBox("次へ", ""); }
 
 // Scans the register into regtable (entry k = record k); the number of records,
-// or nullopt when the register could not be read or is too long for the table.
+// or nullopt when the register could not be read or is too long for the table
+// (the user has been told).
 std::optional<int> fillRegtable(Program& p) {
     auto& table = p.state().regtable;
     int count = 0;
-    const bool scanned = scanRegister(
+    const Status scanned = scanRegister(
         p,
         [&](int k, const RegisterRecord& record) {
             table[k] = record;
             count = k;
         },
         kMaxRecords);
-    if (!scanned) return std::nullopt;
+    if (!succeeded(p, scanned)) return std::nullopt;
     return count;
 }
 

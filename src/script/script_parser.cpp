@@ -3,7 +3,9 @@
 #include <array>
 #include <vector>
 
+#include "calendar/month_step.h"
 #include "shell/catalogue.h"
+#include "state/utf8.h"
 
 namespace bio::script {
 
@@ -20,7 +22,7 @@ struct VerbSyntax {
     std::string_view usage;
 };
 
-constexpr std::array<VerbSyntax, 13> kVerbs{{
+constexpr std::array<VerbSyntax, 14> kVerbs{{
     {"set", Verb::Set, "set S.C \"TEXT\""},
     {"select", Verb::Select, "select S.C"},
     {"click", Verb::Click, "click S.C"},
@@ -31,44 +33,13 @@ constexpr std::array<VerbSyntax, 13> kVerbs{{
     {"printer", Verb::Printer, "printer ok|cancel"},
     {"get", Verb::Get, "get S.C"},
     {"list", Verb::List, "list S.C"},
+    {"item", Verb::Item, "item S.C N"},
     {"dump", Verb::Dump, "dump S"},
     {"screens", Verb::Screens, "screens"},
     {"canvas", Verb::Canvas, "canvas S.C"},
 }};
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-// Bytes in the UTF-8 sequence that this lead byte opens; 0 for a byte that
-// cannot open one.
-int sequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) return 2;
-    if (lead >= 0xE0 && lead <= 0xEF) return 3;
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    return 0;
-}
-
-// Rejects what no keyboard could type: broken sequences, overlong forms,
-// surrogates and code points past U+10FFFF.
-bool validUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        auto lead = static_cast<unsigned char>(text[i]);
-        int length = sequenceLength(lead);
-        if (length == 0 || i + length > text.size()) return false;
-        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length; ++k) {
-            auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        constexpr std::array<char32_t, 5> kSmallest{0, 0, 0x80, 0x800, 0x10000};
-        if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        i += length;
-    }
-    return true;
-}
 
 // Reads the quoted text that starts at line[pos]; pos ends past the closing quote.
 std::string readQuoted(std::string_view line, std::size_t& pos) {
@@ -100,8 +71,7 @@ std::string readQuoted(std::string_view line, std::size_t& pos) {
             default:
                 // The whole character, so that a multibyte one prints whole.
                 throw ScriptError("使えないエスケープです: \\" +
-                                  std::string(line.substr(
-                                      pos, sequenceLength(static_cast<unsigned char>(line[pos])))));
+                                  std::string(line.substr(pos, utf8CharAt(line, pos).length)));
         }
     }
     throw ScriptError("引用符が閉じていません");
@@ -149,6 +119,7 @@ const char* kindMismatch(Verb verb, ControlKind kind) {
                        ? nullptr
                        : "コマンドボタンでもメニューコマンドでもありません";
         case Verb::List:
+        case Verb::Item:
             return kind == ControlKind::ListBox ? nullptr : "リストボックスではありません";
         case Verb::Canvas:
             return kind == ControlKind::PictureBox ? nullptr : "ピクチャボックスではありません";
@@ -174,6 +145,16 @@ void readControl(const std::string& word, ScriptLine& line) {
     throw ScriptError("不明なコントロールです: " + word);
 }
 
+// An item number: a whole number from 1, written in plain digits.
+int itemNumber(const std::string& word) {
+    constexpr std::size_t kMaxDigits = 9;  // stays within an int
+    const bool digits = !word.empty() && word.size() <= kMaxDigits &&
+                        word.find_first_not_of("0123456789") == std::string::npos;
+    if (!digits || std::stoi(word) < 1)
+        throw ScriptError("項目の番号は1以上の整数で書きます: " + word);
+    return std::stoi(word);
+}
+
 bool isWord(const Token& token, std::string_view word) {
     return !token.quoted && token.text == word;
 }
@@ -194,6 +175,11 @@ bool readArguments(const std::vector<Token>& args, ScriptLine& line) {
         case Verb::Canvas:
             if (args.size() != 1 || args[0].quoted) return false;
             readControl(args[0].text, line);
+            return true;
+        case Verb::Item:
+            if (args.size() != 2 || args[0].quoted || args[1].quoted) return false;
+            readControl(args[0].text, line);
+            line.item = itemNumber(args[1].text);
             return true;
         case Verb::Enter:
         case Verb::Close:
@@ -230,7 +216,8 @@ std::optional<ScriptLine> parseLine(std::string_view text) {
     if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
     auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos || text[first] == '#') return std::nullopt;
-    if (!validUtf8(text)) throw ScriptError("UTF-8 として読めない文字があります");
+    // What no keyboard could type: broken sequences, overlong forms, surrogates.
+    if (!isValidUtf8(text)) throw ScriptError("UTF-8 として読めない文字があります");
     std::vector<Token> tokens = tokenize(text);
 
     const Token& verbToken = tokens[0];
@@ -258,10 +245,7 @@ std::optional<Date> parseIsoDate(std::string_view text) {
     auto year = number(0, 4), month = number(5, 2), day = number(8, 2);
     if (!year || !month || !day || *year < 1 || *month < 1 || *month > 12 || *day < 1)
         return std::nullopt;
-    bool leap = (*year % 4 == 0 && *year % 100 != 0) || *year % 400 == 0;
-    constexpr std::array<int, 12> kMonthDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    int monthDays = kMonthDays[*month - 1] + (*month == 2 && leap ? 1 : 0);  // 28..31
-    if (*day > monthDays) return std::nullopt;
+    if (*day > gregorianMonthLength(*year, *month)) return std::nullopt;
     return Date{*year, *month, *day};
 }
 

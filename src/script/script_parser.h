@@ -33,6 +33,7 @@ enum class Verb {
     // queries
     Get,
     List,
+    Item,
     Dump,
     Screens,
     Canvas,
@@ -43,6 +44,7 @@ struct ScriptLine {
     ScreenId screen = ScreenId::baio;  // the screen named, or the control's screen
     std::string control;               // "Text2" or "Text2(3)"; empty for screen verbs
     std::string text;                  // set, input
+    int item = 0;                      // item: the item number, from 1
     bool accepted = true;              // answer, input, printer: false for cancel
 
     // "hyouji.Text2(3)" as the script wrote it, for output lines.

@@ -82,6 +82,10 @@ void ScriptRunner::execute(const ScriptLine& line) {
         case Verb::List:
             printList(line.target(), program_->screen(line.screen).control(line.control));
             return;
+        case Verb::Item:
+            printItem(line.target(), program_->screen(line.screen).control(line.control),
+                      line.item);
+            return;
         case Verb::Dump: {
             Screen& screen = program_->screen(line.screen);
             print("screen " + screen.name() + " " + quoted(screen.caption()) +
@@ -125,6 +129,16 @@ void ScriptRunner::printControl(ScreenId id, const Control& control) {
 void ScriptRunner::printList(const std::string& target, const Control& control) {
     print(target + ": " + std::to_string(control.items().size()) + " items");
     for (const std::string& item : control.items()) print("  " + quoted(item));
+}
+
+void ScriptRunner::printItem(const std::string& target, const Control& control, int item) {
+    const std::vector<std::string>& items = control.items();
+    const std::string name = target + "[" + std::to_string(item) + "]";
+    if (static_cast<std::size_t>(item) > items.size()) {
+        print(name + ": none");
+        return;
+    }
+    print(name + " = " + quoted(items[static_cast<std::size_t>(item) - 1]));
 }
 
 void ScriptRunner::printCanvas(const Canvas& canvas) {

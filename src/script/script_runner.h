@@ -43,6 +43,7 @@ class ScriptRunner {
     void printValue(const std::string& target, const Control& control);
     void printControl(ScreenId id, const Control& control);
     void printList(const std::string& target, const Control& control);
+    void printItem(const std::string& target, const Control& control, int item);
     void printCanvas(const Canvas& canvas);
     void printScreens();
 

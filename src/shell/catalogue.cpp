@@ -95,13 +95,14 @@ void addDateBoxes(std::vector<ControlDesign>& controls, const std::string& frame
 }
 
 void addTargetDateFrame(std::vector<ControlDesign>& controls, const std::string& frameName,
-                        Rect frameRect, const std::array<std::string, 3>& unitLabels) {
+                        Rect frameRect, const std::array<const char*, 3>& boxes,
+                        const std::array<std::string, 3>& unitLabels) {
     controls.push_back(frame(frameName, "現在の西暦年月日入力", frameRect));
     addDateBoxes(controls, frameName,
                  {{
-                     {"Text4", {1320, 555, 855, 420}, unitLabels[0], 2280},
-                     {"Text5", {3360, 555, 495, 420}, unitLabels[1], 3960},
-                     {"Text6", {5040, 555, 495, 420}, unitLabels[2], 5520},
+                     {boxes[0], {1320, 555, 855, 420}, unitLabels[0], 2280},
+                     {boxes[1], {3360, 555, 495, 420}, unitLabels[1], 3960},
+                     {boxes[2], {5040, 555, 495, 420}, unitLabels[2], 5520},
                  }});
 }
 

@@ -1,6 +1,7 @@
 #include <array>
 #include <string>
 
+#include "shell/aisyou_controls.h"
 #include "shell/catalogue.h"
 #include "shell/catalogue_parts.h"
 
@@ -13,31 +14,36 @@ namespace {
 // Where one person's frame places its name and date boxes; person 2's frame
 // is shifted against person 1's.
 struct PersonFrame {
-    std::string frame;
+    const aisyou::PersonControls& controls;
     Rect rect;
     std::string nameLabel;
-    std::string nameBox;
     int nameLabelLeft;
-    std::array<std::string, 5> eraOptions;  // 明治, 大正, 昭和, 平成, 令和
-    std::array<DateBox, 3> dateBoxes;
+    std::array<int, 3> dateBoxLefts;
+    std::array<std::string, 3> unitLabels;  // behind the year, month and day
 };
 
 void addPersonFrame(std::vector<ControlDesign>& controls, const PersonFrame& person) {
-    static const std::array<const char*, 5> eras{"明治", "大正", "昭和", "平成", "令和"};
-
-    controls.push_back(frame(person.frame, "氏名-生年月日入力", person.rect));
+    const std::string frameName = person.controls.frame;
+    controls.push_back(frame(frameName, "氏名-生年月日入力", person.rect));
     controls.push_back(
-        label(person.nameLabel, "氏名", {person.nameLabelLeft, 360, 495, 255}, person.frame));
+        label(person.nameLabel, "氏名", {person.nameLabelLeft, 360, 495, 255}, frameName));
     // The name box follows its label at the same distance in both frames.
     controls.push_back(
-        textBox(person.nameBox, {person.nameLabelLeft + 600, 360, 2655, 375}, person.frame));
+        textBox(person.controls.nameBox, {person.nameLabelLeft + 600, 360, 2655, 375}, frameName));
     // Five eras close up in a column of 390-twip pitch that fits both frames.
-    for (std::size_t i = 0; i < eras.size(); ++i) {
+    for (std::size_t i = 0; i < kEraNames.size(); ++i) {
         const int top = 280 + 390 * static_cast<int>(i);
-        controls.push_back(
-            option(person.eraOptions[i], eras[i], {240, top, 855, 375}, person.frame));
+        controls.push_back(option(person.controls.eraOptions[i], std::string(kEraNames[i]),
+                                  {240, top, 855, 375}, frameName));
     }
-    addDateBoxes(controls, person.frame, person.dateBoxes);
+    std::array<DateBox, 3> boxes;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const int left = person.dateBoxLefts[i];
+        // Each unit label sits right behind its box.
+        boxes[i] = {
+            person.controls.birthBoxes[i], {left, 960, 615, 420}, person.unitLabels[i], left + 720};
+    }
+    addDateBoxes(controls, frameName, boxes);
 }
 
 }  // namespace
@@ -54,48 +60,38 @@ ScreenDesign aisyouDesign() {
 
     controls.push_back(withFont(label("Label7", "相 性 診 断", {480, 240, 2415, 495}),
                                 {"ＭＳ ゴシック", 14, true}));
-    addPersonFrame(controls, {.frame = "Frame1",
+    addPersonFrame(controls, {.controls = aisyou::kPerson1,
                               .rect = {1200, 840, 6615, 2295},
                               .nameLabel = "Label4",
-                              .nameBox = "Text7",
                               .nameLabelLeft = 2280,
-                              .eraOptions = {"Option1", "Option2", "Option3", "Option4", "Option9"},
-                              .dateBoxes = {{
-                                  {"Text1", {1560, 960, 615, 420}, "Label1", 2280},
-                                  {"Text2", {3000, 960, 615, 420}, "Label2", 3720},
-                                  {"Text3", {4800, 960, 615, 420}, "Label3", 5520},
-                              }}});
-    // Person 2's date boxes are numbered against their order on screen.
-    addPersonFrame(controls,
-                   {.frame = "Frame5",
-                    .rect = {1200, 3120, 6615, 2415},
-                    .nameLabel = "Label6",
-                    .nameBox = "Text8",
-                    .nameLabelLeft = 2400,
-                    .eraOptions = {"Option5", "Option6", "Option7", "Option8", "Option10"},
-                    .dateBoxes = {{
-                        {"Text11", {1440, 960, 615, 420}, "Label10", 2160},
-                        {"Text10", {2880, 960, 615, 420}, "Label11", 3600},
-                        {"Text9", {4680, 960, 615, 420}, "Label12", 5400},
-                    }}});
-    addTargetDateFrame(controls, "Frame2", {1200, 5640, 6495, 1335},
+                              .dateBoxLefts = {1560, 3000, 4800},
+                              .unitLabels = {"Label1", "Label2", "Label3"}});
+    addPersonFrame(controls, {.controls = aisyou::kPerson2,
+                              .rect = {1200, 3120, 6615, 2415},
+                              .nameLabel = "Label6",
+                              .nameLabelLeft = 2400,
+                              .dateBoxLefts = {1440, 2880, 4680},
+                              .unitLabels = {"Label10", "Label11", "Label12"}});
+    addTargetDateFrame(controls, "Frame2", {1200, 5640, 6495, 1335}, aisyou::kTargetDateBoxes,
                        {"Label13", "Label14", "Label15"});
 
     controls.push_back(label("Label8", "番 号", {360, 2280, 615, 255}));
-    controls.push_back(textBox("Text12", {240, 2520, 735, 375}));
-    controls.push_back(button("Command4", "セット１", {120, 1440, 975, 375}));
+    controls.push_back(textBox(aisyou::kPerson1.numberBox, {240, 2520, 735, 375}));
+    controls.push_back(
+        button(aisyou::kPerson1.takeFromRegister, "セット１", {120, 1440, 975, 375}));
     controls.push_back(label("Label9", "番 号", {360, 4560, 615, 255}));
-    controls.push_back(textBox("Text13", {240, 4800, 735, 375}));
-    controls.push_back(button("Command5", "セット２", {120, 3600, 975, 375}));
-    controls.push_back(button("Command2", "登録", {4800, 360, 975, 495}));
-    controls.push_back(button("Command3", "メニューへ", {6120, 360, 1335, 495}));
-    controls.push_back(button("Command1", " 相 性 診 断 実 行", {3000, 7800, 2535, 495}));
+    controls.push_back(textBox(aisyou::kPerson2.numberBox, {240, 4800, 735, 375}));
+    controls.push_back(
+        button(aisyou::kPerson2.takeFromRegister, "セット２", {120, 3600, 975, 375}));
+    controls.push_back(button(aisyou::kRegister, "登録", {4800, 360, 975, 495}));
+    controls.push_back(button(aisyou::kToMenu, "メニューへ", {6120, 360, 1335, 495}));
+    controls.push_back(button(aisyou::kRun, " 相 性 診 断 実 行", {3000, 7800, 2535, 495}));
     controls.push_back(label("Label5",
                              "２人の生年月日を入力してから "
                              "[相性診断実行]ボタンをクリックしてください.",
                              {1560, 7080, 5775, 495}));
 
-    design.defaultButton = "Command1";
+    design.defaultButton = aisyou::kRun;
     // As designed: "登録" holds the focus when the screen opens. 令和 follows
     // 平成 in each frame.
     design.tabOrder = {"Command2", "Text7",   "Text1",    "Text2",    "Text3",    "Text8",

@@ -1,3 +1,4 @@
+#include "shell/aisyousin_controls.h"
 #include "shell/catalogue.h"
 #include "shell/catalogue_parts.h"
 
@@ -16,14 +17,14 @@ ScreenDesign aisyousinDesign() {
     design.controls = {
         withFont(label("Label1", "相性診断メッセージ", {120, 30, 3495, 300}),
                  {"富士ポップ", 11.25, true}),
-        withFont(listBox("List1", {75, 360, 10935, 5280}), {"ＭＳ ゴシック", 9, true}),
-        pictureBox("Picture1", {255, 5700, 10575, 3495}),  // ends at 9195
-        menuCommand("back", "back"),
-        menuCommand("mnback", "メニューへ"),
-        menuCommand("syuuryou", "終了"),
-        menuCommand("repoto", "レポート印刷"),
-        menuCommand("zengetu", "前月"),
-        menuCommand("yokugetu", "翌月"),
+        withFont(listBox(aisyousin::kList, {75, 360, 10935, 5280}), {"ＭＳ ゴシック", 9, true}),
+        pictureBox(aisyousin::kPicture, {255, 5700, 10575, 3495}),  // ends at 9195
+        menuCommand(aisyousin::kBack, "back"),
+        menuCommand(aisyousin::kToMenu, "メニューへ"),
+        menuCommand(aisyousin::kEnd, "終了"),
+        menuCommand(aisyousin::kReport, "レポート印刷"),
+        menuCommand(aisyousin::kPreviousMonth, "前月"),
+        menuCommand(aisyousin::kNextMonth, "翌月"),
     };
     design.tabOrder = {"List1"};
     return design;

@@ -1,5 +1,6 @@
 #include "shell/catalogue.h"
 #include "shell/catalogue_parts.h"
+#include "shell/register_controls.h"
 
 namespace bio {
 
@@ -13,11 +14,12 @@ ScreenDesign hyoujiDesign() {
     design.width = 7335;
     design.height = 6345;
     addRegisterHeadings(design.controls, 600);
-    for (int row = 0; row < 10; ++row) addRegisterRow(design, row, 960 + 480 * row);  // 960..5280
+    for (int row = 0; row < hyouji::kRows; ++row)
+        addRegisterRow(design, row, 960 + 480 * row);  // 960..5280
     // Right-aligned with the last column, under row 9 (which ends at 5655).
-    design.controls.push_back(button("Command1", "メニューへ", {5640, 5760, 1335, 495}));
-    design.tabOrder.push_back("Command1");
-    design.closeCommand = "Command1";
+    design.controls.push_back(button(hyouji::kToMenu, "メニューへ", {5640, 5760, 1335, 495}));
+    design.tabOrder.push_back(hyouji::kToMenu);
+    design.closeCommand = hyouji::kToMenu;
     return design;
 }
 

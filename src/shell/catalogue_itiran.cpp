@@ -1,5 +1,6 @@
 #include "shell/catalogue.h"
 #include "shell/catalogue_parts.h"
+#include "shell/itiran_controls.h"
 
 namespace bio {
 
@@ -19,18 +20,18 @@ ScreenDesign itiranDesign() {
     controls.push_back(label("Label1", "基準日", {240, 300, 735, 300}));
     addDateBoxes(controls, {},
                  {{
-                     {"Text1", {1080, 240, 855, 420}, "Label2", 2040},
-                     {"Text2", {2520, 240, 495, 420}, "Label3", 3120},
-                     {"Text3", {3600, 240, 495, 420}, "Label4", 4200},
+                     {itiran::kDayBoxes[0], {1080, 240, 855, 420}, "Label2", 2040},
+                     {itiran::kDayBoxes[1], {2520, 240, 495, 420}, "Label3", 3120},
+                     {itiran::kDayBoxes[2], {3600, 240, 495, 420}, "Label4", 4200},
                  }});
-    controls.push_back(button("Command1", "表示", {4920, 203, 1335, 495}));
+    controls.push_back(button(itiran::kShow, "表示", {4920, 203, 1335, 495}));
     controls.push_back(
-        withFont(listBox("List1", {120, 840, 9360, 2580}), {"ＭＳ ゴシック", 9, true}));
-    controls.push_back(button("Command2", "メニューへ", {8145, 3540, 1335, 495}));
+        withFont(listBox(itiran::kList, {120, 840, 9360, 2580}), {"ＭＳ ゴシック", 9, true}));
+    controls.push_back(button(itiran::kToMenu, "メニューへ", {8145, 3540, 1335, 495}));
 
-    design.defaultButton = "Command1";
+    design.defaultButton = itiran::kShow;
     design.tabOrder = {"Text1", "Text2", "Text3", "Command1", "List1", "Command2"};
-    design.closeCommand = "Command2";
+    design.closeCommand = itiran::kToMenu;
     return design;
 }
 

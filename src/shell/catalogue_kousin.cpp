@@ -1,5 +1,6 @@
 #include "shell/catalogue.h"
 #include "shell/catalogue_parts.h"
+#include "shell/register_controls.h"
 
 namespace bio {
 
@@ -16,8 +17,8 @@ ScreenDesign kousinDesign() {
         label("Label7", "更新データ入力後更新ボタンをクリックしてください", {120, 120, 6855, 255}));
     addRegisterHeadings(design.controls, 480);
     addRegisterRow(design, 0, 780);
-    design.controls.push_back(button("Command2", "更　新", {4200, 1440, 1095, 495}));
-    design.controls.push_back(button("Command1", "メニューへ", {5640, 1440, 1335, 495}));
+    design.controls.push_back(button(kousin::kUpdate, "更　新", {4200, 1440, 1095, 495}));
+    design.controls.push_back(button(kousin::kToMenu, "メニューへ", {5640, 1440, 1335, 495}));
     design.tabOrder.insert(design.tabOrder.end(), {"Command2", "Command1"});
     return design;
 }

@@ -36,10 +36,12 @@ struct DateBox {
 void addDateBoxes(std::vector<ControlDesign>& controls, const std::string& frame,
                   const std::array<DateBox, 3>& boxes);
 
-// The frame "現在の西暦年月日入力" with Text4, Text5, Text6 for the target date;
-// baio and aisyou share its inner layout and differ only in where it sits.
+// The frame "現在の西暦年月日入力" with the year, month and day boxes of the
+// target date; baio and aisyou share its inner layout and differ only in
+// where it sits.
 void addTargetDateFrame(std::vector<ControlDesign>& controls, const std::string& frameName,
-                        Rect frameRect, const std::array<std::string, 3>& unitLabels);
+                        Rect frameRect, const std::array<const char*, 3>& boxes,
+                        const std::array<std::string, 3>& unitLabels);
 
 // The header labels Label1..Label6 ("番号" .. "日") over the record columns
 // shared by hyouji and kousin.

@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "calendar/month_step.h"
 #include "shell/program.h"
+#include "state/numbers.h"
 
 namespace bio {
 
@@ -21,6 +23,19 @@ void fillDateBoxes(Screen& screen, const DateBoxes& boxes, const Date& date) {
 
 void fillTodayDate(Program& p, Screen& screen, const DateBoxes& boxes) {
     fillDateBoxes(screen, boxes, p.clock().today());
+}
+
+DateNumbers typedDate(const Screen& screen, const DateBoxes& boxes) {
+    return {numericValue(screen.text(boxes[0])), numericValue(screen.text(boxes[1])),
+            numericValue(screen.text(boxes[2]))};
+}
+
+std::optional<Date> steppableDate(const Screen& screen, const DateBoxes& boxes) {
+    return steppableDate(typedDate(screen, boxes));
+}
+
+std::optional<Date> realDate(const Screen& screen, const DateBoxes& boxes) {
+    return realDate(typedDate(screen, boxes));
 }
 
 }  // namespace bio

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "state/utf8.h"
+
 namespace bio {
 
 namespace {
@@ -37,19 +39,10 @@ bool isTrailByte(unsigned char byte) {
     return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
 }
 
-// Bytes of the UTF-8 character starting at `pos`; a malformed or cut-short
-// sequence counts its first byte alone, so the text behind it is kept.
+// Bytes of the UTF-8 character starting at `pos`; a byte that is no UTF-8
+// counts alone, so the text behind it is kept.
 std::size_t utf8Length(std::string_view text, std::size_t pos) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    std::size_t length = 1;
-    if ((lead & 0xE0) == 0xC0) length = 2;
-    if ((lead & 0xF0) == 0xE0) length = 3;
-    if ((lead & 0xF8) == 0xF0) length = 4;
-    if (pos + length > text.size()) return 1;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((static_cast<unsigned char>(text[pos + i]) & 0xC0) != 0x80) return 1;
-    }
-    return length;
+    return utf8CharAt(text, pos).length;
 }
 
 // Bytes of the code page 932 character starting at `pos`, assuming it is

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "state/date.h"
+
 namespace bio {
 
 // One register record as read from or written to the register file: six texts,
@@ -36,13 +38,12 @@ struct GraphState {
     std::array<std::string, kPoints> wdtab{}, wdlabel{};
 };
 
-// A person's birth as a reading took it in: the texts as typed, the Western
-// year and the day number its day count started from.
+// A person's birth as a reading took it in: the texts as typed and the
+// Western date its day count started from.
 struct BirthRecord {
     std::string eraname;
     std::string erayeartext, bmonthtext, bdaytext;
-    double byear = 0;
-    double daynum1 = 0;
+    DateNumbers western;
 };
 
 struct DiagnosisState {

@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "state/utf8.h"
+
 namespace bio {
 
 namespace {
@@ -18,38 +20,6 @@ constexpr double kHalf = 0.5;
 // Exponents beyond this are far past the double range either way; capping them
 // keeps the exponent arithmetic free of overflow.
 constexpr long kExponentCap = 100000;
-
-// The next code point of a UTF-8 text, or nullopt at the end or on a malformed
-// sequence (which ends the number like any other foreign character).
-std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& pos) {
-    if (pos >= text.size()) return std::nullopt;
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    std::size_t length = 0;
-    char32_t code = 0;
-    if (lead < 0x80) {
-        length = 1;
-        code = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        code = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        code = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        code = lead & 0x07;
-    } else {
-        return std::nullopt;
-    }
-    if (pos + length > text.size()) return std::nullopt;
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto byte = static_cast<unsigned char>(text[pos + i]);
-        if ((byte & 0xC0) != 0x80) return std::nullopt;
-        code = (code << 6) | (byte & 0x3F);
-    }
-    pos += length;
-    return code;
-}
 
 bool isSkippedBlank(char32_t c) { return c == U' ' || c == U'\t' || c == U'\n' || c == U'\u3000'; }
 
@@ -65,23 +35,26 @@ char32_t asciiForm(char32_t c) {
 // The first character that is no blank, in its ASCII form where it has one;
 // 0 for a text of blanks.
 char32_t firstNonBlank(std::string_view utf8) {
-    std::size_t pos = 0;
-    while (const auto code = nextCodePoint(utf8, pos))
-        if (!isSkippedBlank(*code)) return asciiForm(*code);
-    return 0;
+    char32_t first = 0;
+    forEachUtf8Char(utf8, [&](const Utf8Char& c) {
+        if (isSkippedBlank(c.code)) return true;
+        first = asciiForm(c.code);
+        return false;
+    });
+    return first;
 }
 
 // The text in ASCII, blanks left out, up to the first character that has no
 // ASCII form (no number goes on past it).
 std::string numberCharacters(std::string_view utf8) {
     std::string out;
-    std::size_t pos = 0;
-    while (const auto code = nextCodePoint(utf8, pos)) {
-        if (isSkippedBlank(*code)) continue;
-        const char32_t c = asciiForm(*code);
-        if (c >= 0x80) break;
-        out += static_cast<char>(c);
-    }
+    forEachUtf8Char(utf8, [&](const Utf8Char& c) {
+        if (isSkippedBlank(c.code)) return true;
+        const char32_t ascii = asciiForm(c.code);
+        if (ascii >= 0x80) return false;
+        out += static_cast<char>(ascii);
+        return true;
+    });
     return out;
 }
 
@@ -161,20 +134,20 @@ double decimalValue(std::string_view s) {
     return finite(negative ? -value : value);
 }
 
-// Ties to the even neighbour, whatever the floating-point environment says.
-double roundHalfEven(double value) {
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    if (fraction > kHalf || (fraction == kHalf && std::fmod(below, 2.0) != 0)) return below + 1;
-    return below;
-}
-
 bool fitsInt16(double whole) {
     return whole >= std::numeric_limits<int16_t>::min() &&
            whole <= std::numeric_limits<int16_t>::max();
 }
 
 }  // namespace
+
+double roundHalfEven(double value) {
+    // Computed from the floor, whatever rounding mode the floating-point environment is in.
+    const double below = std::floor(value);
+    const double fraction = value - below;  // 0 <= fraction < 1
+    if (fraction > kHalf || (fraction == kHalf && std::fmod(below, 2.0) != 0)) return below + 1;
+    return below;
+}
 
 double numericValue(std::string_view utf8) {
     const std::string s = numberCharacters(utf8);

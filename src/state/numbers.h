@@ -25,7 +25,11 @@ std::optional<double> eraYearNumber(std::string_view utf8);
 // text without a number (0 for an empty one).
 double eraYearValue(std::string_view utf8);
 
-// Nearest whole number, a half going to the even neighbour, as a signed 16-bit
+// Nearest whole number, a half going to the even neighbour (2.5 -> 2, 3.5 -> 4,
+// -0.5 -> 0); stays in double, as day numbers run far beyond 16 bits.
+double roundHalfEven(double value);
+
+// The same rounding as a signed 16-bit
 // value; nullopt when it does not fit (or the value is not finite).
 std::optional<int16_t> wholeNumber16(double value);
 std::optional<int16_t> wholeNumber16(std::string_view utf8);

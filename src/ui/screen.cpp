@@ -1,6 +1,7 @@
 #include "ui/screen.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace bio {
 
@@ -10,19 +11,27 @@ Screen::Screen(const ScreenDesign& design) : design_(design) {
         controls_.push_back(std::make_unique<Control>(control));
 }
 
-Control* Screen::find(const std::string& key) {
-    for (auto& control : controls_)
+const Control* Screen::find(const std::string& key) const {
+    for (const auto& control : controls_)
         if (control->key() == key) return control.get();
     return nullptr;
 }
 
-const Control* Screen::find(const std::string& key) const {
-    return const_cast<Screen*>(this)->find(key);
+Control* Screen::find(const std::string& key) {
+    return const_cast<Control*>(std::as_const(*this).find(key));
+}
+
+const Control& Screen::control(const std::string& name) const {
+    if (const Control* found = find(name)) return *found;
+    throw std::logic_error("screen " + design_.name + " has no control " + name);
 }
 
 Control& Screen::control(const std::string& name) {
-    if (Control* found = find(name)) return *found;
-    throw std::logic_error("screen " + design_.name + " has no control " + name);
+    return const_cast<Control&>(std::as_const(*this).control(name));
+}
+
+const Control& Screen::control(const std::string& name, int index) const {
+    return control(controlKey(name, index));
 }
 
 Control& Screen::control(const std::string& name, int index) {

@@ -43,12 +43,14 @@ class Screen {
     const Control* find(const std::string& key) const;
     // The control must exist: a missing one is a programming error.
     Control& control(const std::string& name);
+    const Control& control(const std::string& name) const;
     Control& control(const std::string& name, int index);
+    const Control& control(const std::string& name, int index) const;
 
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
     // Text of a text box, caption of anything else.
-    const std::string& text(const std::string& key) { return control(key).text(); }
+    const std::string& text(const std::string& key) const { return control(key).text(); }
     void setText(const std::string& key, std::string text) {
         control(key).setText(std::move(text));
     }

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "state/date.h"
+
 namespace bio {
 
 class Canvas;
@@ -13,7 +15,7 @@ struct Page;
 enum class Answer { Ok, Cancel };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // A modal message box with OK and Cancel; an empty title shows none.
     virtual Answer messageBox(const std::string& text, const std::string& title) = 0;
@@ -34,7 +36,7 @@ struct PictureSource {
 };
 
 class Printer {
-public:
+  public:
     virtual ~Printer() = default;
     virtual void setFont(const std::string& family, double points) = 0;
     virtual void printLine(const std::string& text) = 0;
@@ -47,12 +49,8 @@ public:
     virtual std::optional<std::string> endDocument() = 0;
 };
 
-struct Date {
-    int year = 0, month = 0, day = 0;
-};
-
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual Date today() = 0;
 };

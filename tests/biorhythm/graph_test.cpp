@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "biorhythm/reading.h"
-#include "biorhythm/verdict.h"
+#include "reading/verdict.h"
 #include "state/numbers.h"
 #include "testing/program_fixture.h"
 

@@ -22,13 +22,13 @@ TEST(StepMonth, FollowsTheRealCalendarWithinTheFourDigitYears) {
     EXPECT_EQ(text(stepMonth({2027, 4, 31}, 1)), "2027-5-31");
     EXPECT_EQ(text(stepMonth({1, 1, 31}, -1)), "none");
     EXPECT_EQ(text(stepMonth({9999, 12, 1}, 1)), "none");
-    EXPECT_EQ(text(steppableDate(9999, 12, 31)), "9999-12-31");
+    EXPECT_EQ(text(steppableDate({9999, 12, 31})), "9999-12-31");
     for (auto [year, month, day] : {std::array{0.0, 1.0, 1.0},
                                     {10000.0, 1.0, 1.0},
                                     {2027.0, 0.0, 1.0},
                                     {2027.0, 1.0, 32.0},
                                     {2027.5, 1.0, 1.0}})
-        EXPECT_EQ(text(steppableDate(year, month, day)), "none")
+        EXPECT_EQ(text(steppableDate({year, month, day})), "none")
             << year << "-" << month << "-" << day;
 }
 

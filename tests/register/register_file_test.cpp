@@ -21,11 +21,20 @@ using testing::writeBytes;
 
 const RegisterRecord kHanako{"1", "山田花子", "昭和", "38", "5", "10"};
 
-// Visits the register and returns the record numbers handed over.
-std::vector<int> scannedNumbers(Program& p, int limit = kMaxScanRecords) {
+// What the user is told of a failed operation; "" for one that succeeded.
+template <typename T>
+std::string failureOf(const Result<T>& result) {
+    return result ? std::string() : describe(result.error());
+}
+
+// Visits the register and returns the record numbers handed over; `failure`
+// receives what the user would be told.
+std::vector<int> scannedNumbers(Program& p, int limit = kMaxScanRecords,
+                                std::string* failure = nullptr) {
     std::vector<int> visited;
-    scanRegister(
+    const Status scanned = scanRegister(
         p, [&](int k, const RegisterRecord&) { visited.push_back(k); }, limit);
+    if (failure) *failure = failureOf(scanned);
     return visited;
 }
 
@@ -54,7 +63,8 @@ TEST_F(RegisterFileTest, AScanVisitsEveryRecordInOrderAndEndsAtCountPlusTwo) {
 TEST_F(RegisterFileTest, AScanHandsOverTheFieldsAsStored) {
     seedRegister(3);
     std::vector<RegisterRecord> records;
-    scanRegister(p(), [&](int, const RegisterRecord& record) { records.push_back(record); });
+    ASSERT_TRUE(
+        scanRegister(p(), [&](int, const RegisterRecord& record) { records.push_back(record); }));
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[2], (RegisterRecord{"3    ", seedName(3) + std::string(10, ' '), "昭和 ",
                                           "4   ", "4   ", "4   "}));
@@ -142,15 +152,12 @@ TEST_F(RegisterFileTest, RecordNumbersOfTypedTexts) {
         {" 7 ", 7}, {"３", 3},  {"32767", 32767}, {"32766.5", 32766}, {"&H10", 16},
     };
     for (const auto& row : accepted)
-        EXPECT_EQ(recordNumberFromText(p(), row.text), row.number) << row.text;
-    EXPECT_TRUE(dialogs.messages.empty());
+        EXPECT_EQ(recordNumberFromText(row.text), int16_t(row.number)) << row.text;
 
     for (const char* text : {"", "abc", "0", "0.5", "-3", "40000", "32767.5", "-0.4"}) {
-        dialogs.messages.clear();
-        EXPECT_EQ(recordNumberFromText(p(), text), std::nullopt) << text;
-        ASSERT_EQ(dialogs.messages.size(), 1u) << text;
-        EXPECT_EQ(dialogs.messages[0].text, "番号は1から32767までの数字で入力してください。");
-        EXPECT_EQ(dialogs.messages[0].title, "誤り警告");
+        EXPECT_EQ(failureOf(recordNumberFromText(text)),
+                  "番号は1から32767までの数字で入力してください。")
+            << text;
     }
 }
 
@@ -159,18 +166,12 @@ TEST_F(RegisterFileTest, RefusedWritesLeaveTheFileByteIdentical) {
     const std::string before = registerBytes();
     ASSERT_TRUE(openRegister(p()));
     for (int k : {0, -3, 32768, 40000}) {
-        dialogs.messages.clear();
-        EXPECT_FALSE(writeRecord(p(), k, kHanako)) << k;
-        ASSERT_EQ(dialogs.messages.size(), 1u);
-        EXPECT_EQ(dialogs.messages[0].text, "番号は1から32767までの数字で入力してください。");
+        EXPECT_EQ(failureOf(writeRecord(p(), k, kHanako)),
+                  "番号は1から32767までの数字で入力してください。")
+            << k;
     }
-    for (int k : {501, 502, 32767}) {
-        dialogs.messages.clear();
-        EXPECT_FALSE(writeRecord(p(), k, kHanako)) << k;
-        ASSERT_EQ(dialogs.messages.size(), 1u);
-        EXPECT_EQ(dialogs.messages[0].text, "登録できるのは500件までです。");
-        EXPECT_EQ(dialogs.messages[0].title, "誤り警告");
-    }
+    for (int k : {501, 502, 32767})
+        EXPECT_EQ(failureOf(writeRecord(p(), k, kHanako)), "登録できるのは500件までです。") << k;
     EXPECT_EQ(registerBytes(), before);
 }
 
@@ -195,12 +196,10 @@ TEST_F(RegisterFileTest, AScanOfARegisterLongerThanItsLimitIsRefusedBeforeVisiti
     seedRegister(501);
     const std::string before = registerBytes();
     p().state().recno = 9;
-    EXPECT_TRUE(scannedNumbers(p(), kMaxRecords).empty());
+    std::string failure;
+    EXPECT_TRUE(scannedNumbers(p(), kMaxRecords, &failure).empty());
     EXPECT_EQ(p().state().recno, 9);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              "ファイル kojinfl2.txt の記録が500件を超えているため、読み込めません。");
-    EXPECT_EQ(dialogs.messages[0].title, "誤り警告");
+    EXPECT_EQ(failure, "ファイル kojinfl2.txt の記録が500件を超えているため、読み込めません。");
     EXPECT_EQ(registerBytes(), before);
 }
 
@@ -208,11 +207,10 @@ TEST_F(RegisterFileTest, ARegisterTooLongForTheCounterIsRefused) {
     // 32766 records would push the scan's 16-bit counter past 32767.
     writeBytes(registerPath(), std::string(32766u * 42, ' '));
     p().state().recno = 9;
-    EXPECT_TRUE(scannedNumbers(p()).empty());
+    std::string failure;
+    EXPECT_TRUE(scannedNumbers(p(), kMaxScanRecords, &failure).empty());
     EXPECT_EQ(p().state().recno, 9);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              "ファイル kojinfl2.txt の記録が32765件を超えているため、読み込めません。");
+    EXPECT_EQ(failure, "ファイル kojinfl2.txt の記録が32765件を超えているため、読み込めません。");
 
     writeBytes(registerPath(), std::string(32765u * 42, ' '));
     EXPECT_EQ(scannedNumbers(p()).size(), 32765u);
@@ -221,14 +219,10 @@ TEST_F(RegisterFileTest, ARegisterTooLongForTheCounterIsRefused) {
 
 TEST_F(RegisterFileTest, AFolderInTheWayIsReportedByName) {
     std::filesystem::create_directory(registerPath());
-    EXPECT_FALSE(openRegister(p()));
-    EXPECT_FALSE(scanRegister(p(), [](int, const RegisterRecord&) {}));
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    for (const auto& message : dialogs.messages) {
-        EXPECT_EQ(message.text,
-                  "ファイル kojinfl2.txt を開けません：同じ名前のフォルダーがあります。");
-        EXPECT_EQ(message.title, "誤り警告");
-    }
+    const std::string expected =
+        "ファイル kojinfl2.txt を開けません：同じ名前のフォルダーがあります。";
+    EXPECT_EQ(failureOf(openRegister(p())), expected);
+    EXPECT_EQ(failureOf(scanRegister(p(), [](int, const RegisterRecord&) {})), expected);
     EXPECT_EQ(p().openFile(), nullptr);
 }
 
@@ -244,11 +238,8 @@ TEST_F(RegisterFileTest, AFailedWriteIsReportedNotTakenForSuccess) {
     // A register on a full disk: /dev/full accepts the open and refuses every write.
     std::filesystem::create_symlink("/dev/full", registerPath());
     ASSERT_TRUE(openRegister(p()));
-    EXPECT_FALSE(writeRecord(p(), 1, kHanako));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
+    EXPECT_EQ(failureOf(writeRecord(p(), 1, kHanako)),
               "ファイル kojinfl2.txt に書き込めません：ディスクに空きがありません。");
-    EXPECT_EQ(dialogs.messages[0].title, "誤り警告");
 }
 
 TEST_F(RegisterFileTest, AFileWithoutPermissionIsReported) {
@@ -256,33 +247,33 @@ TEST_F(RegisterFileTest, AFileWithoutPermissionIsReported) {
     const std::string before = registerBytes();
     std::filesystem::permissions(registerPath(), std::filesystem::perms::owner_read);
     withFilePermissions([&] {
-        EXPECT_FALSE(openRegister(p()));
-        ASSERT_EQ(dialogs.messages.size(), 1u);
-        EXPECT_EQ(dialogs.messages[0].text, "ファイル kojinfl2.txt を開けません：許可がありません。");
+        EXPECT_EQ(failureOf(openRegister(p())),
+                  "ファイル kojinfl2.txt を開けません：許可がありません。");
     });
     EXPECT_EQ(registerBytes(), before);
 }
 
 TEST_F(RegisterFileTest, AReadOnlyDirectoryIsReported) {
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
-                                                 std::filesystem::perms::owner_exec |
-                                                 std::filesystem::perms::others_read |
-                                                 std::filesystem::perms::others_exec);
+    std::filesystem::permissions(
+        dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                        std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
     withFilePermissions([&] {
-        EXPECT_FALSE(openRegister(p()));
-        ASSERT_EQ(dialogs.messages.size(), 1u);
-        EXPECT_EQ(dialogs.messages[0].text, "ファイル kojinfl2.txt を保存するフォルダー " +
-                                                dir.path().string() +
-                                                " に書き込めません：許可がありません。");
+        EXPECT_EQ(failureOf(openRegister(p())), "ファイル kojinfl2.txt を保存するフォルダー " +
+                                                    dir.path().string() +
+                                                    " に書き込めません：許可がありません。");
     });
     EXPECT_FALSE(std::filesystem::exists(registerPath()));
 }
 
 TEST(FileFailureText, NamesTheFileTheStepAndTheReason) {
-    EXPECT_EQ(fileFailureText("kojinfl2.txt", FileStep::Read, EIO),
+    EXPECT_EQ(describe(FileFailure{"kojinfl2.txt", FileStep::Read, EIO}),
               "ファイル kojinfl2.txt を読めません：装置の読み書きに失敗しました。");
-    EXPECT_EQ(fileFailureText("kojinfl2.txt", FileStep::Write, EROFS),
+    EXPECT_EQ(describe(FileFailure{"kojinfl2.txt", FileStep::Write, EROFS}),
               "ファイル kojinfl2.txt に書き込めません：読み取り専用の場所にあります。");
+    // A write that could not be undone says the file may be damaged.
+    EXPECT_EQ(describe(FileFailure{"kojinfl2.txt", FileStep::Write, ENOSPC, false}),
+              "ファイル kojinfl2.txt に書き込めません：ディスクに空きがありません。"
+              "書きかけの記録を元に戻せなかったため、ファイルが壊れているおそれがあります。");
     // An error without a text of its own still says which one it was.
     EXPECT_EQ(failureReason(EPROTO),
               "予期しないエラーが起きました（エラー番号 " + std::to_string(EPROTO) + "）");

@@ -1,4 +1,4 @@
-#include "biorhythm/verdict.h"
+#include "reading/verdict.h"
 
 #include <algorithm>
 #include <array>

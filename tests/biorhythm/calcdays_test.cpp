@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "biorhythm/day_count.h"
 #include "calendar/calendar.h"
 #include "testing/program_fixture.h"
 
