@@ -12,7 +12,7 @@ namespace bio {
 void calcdays(Program& p) {
     DiagnosisState& s = p.state();
     s.y1 = s.byear;
-    const Reading reading = readingFor({s.y1, s.m1, s.d1}, {s.y2, s.m2, s.d2});
+    const DayCount reading = dayCountFor({s.y1, s.m1, s.d1}, {s.y2, s.m2, s.d2});
     s.daynum2 = reading.dayNumber;
     s.daynum1 = reading.birthDayNumber;
     s.days = reading.days;

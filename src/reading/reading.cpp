@@ -38,12 +38,17 @@ bool Reading::hasCautionDay() const {
     return std::find(verdicts.begin(), verdicts.end(), Verdict::Caution) != verdicts.end();
 }
 
+DayCount dayCountFor(const DateNumbers& birth, const DateNumbers& day) {
+    DayCount count;
+    count.birthDayNumber = dayNumber(birth.year, birth.month, birth.day);
+    count.dayNumber = dayNumber(day.year, day.month, day.day);
+    count.days = count.dayNumber - count.birthDayNumber;
+    count.cycle = cycleDaysAfter(count.days);
+    return count;
+}
+
 Reading readingFor(const DateNumbers& birth, const DateNumbers& day) {
-    Reading reading;
-    reading.birthDayNumber = dayNumber(birth.year, birth.month, birth.day);
-    reading.dayNumber = dayNumber(day.year, day.month, day.day);
-    reading.days = reading.dayNumber - reading.birthDayNumber;
-    reading.cycle = cycleDaysAfter(reading.days);
+    Reading reading{dayCountFor(birth, day), {}};
     for (Rhythm rhythm : kRhythms)
         reading.verdicts[static_cast<std::size_t>(rhythm)] =
             classify(rhythm, dayOf(reading.cycle, rhythm));

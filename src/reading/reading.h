@@ -44,12 +44,19 @@ enum class BirthProblem {
 // reading takes them); otherwise the reason it cannot be read.
 std::variant<DateNumbers, BirthProblem> readBirth(const TypedBirth& stored);
 
-// A person on one day.
-struct Reading {
+// Where a person stands on one day: the day count of the readings (every
+// fourth year a leap year) and the cycle days it gives.
+struct DayCount {
     double birthDayNumber = 0;  // of the birth date
     double dayNumber = 0;       // of the day read
     double days = 0;            // days lived; negative before the birth
     CycleDays cycle;            // the emotion day whole, 1..28
+};
+
+DayCount dayCountFor(const DateNumbers& birth, const DateNumbers& day);
+
+// A person on one day, with the verdict of each rhythm.
+struct Reading : DayCount {
     std::array<std::optional<Verdict>, kRhythms.size()> verdicts;  // by Rhythm
 
     std::optional<Verdict> verdict(Rhythm rhythm) const {
@@ -59,8 +66,8 @@ struct Reading {
     bool hasCautionDay() const;
 };
 
-// The reading of a person born on `birth` for `day`, by the day count of the
-// readings (every fourth year a leap year) and the verdicts' table.
+// The reading of a person born on `birth` for `day`: its day count and the
+// verdicts' table.
 Reading readingFor(const DateNumbers& birth, const DateNumbers& day);
 
 // A month of readings, as the month graph and the reports draw it.
