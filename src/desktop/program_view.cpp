@@ -28,6 +28,9 @@ WindowInput ProgramView::inputOf(ScreenId id) {
     input.selected = [this, id](const std::string& key) {
         perform([&] { program_.screen(id).select(key); });
     };
+    input.checked = [this, id](const std::string& key, bool checked) {
+        perform([&] { program_.check(id, key, checked); });
+    };
     input.clicked = [this, id](const std::string& key) {
         perform([&] { program_.click(id, key); });
     };

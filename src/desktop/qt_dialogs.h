@@ -23,6 +23,7 @@ class QtDialogs : public Dialogs {
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;
     bool printerDialog() override;
+    std::optional<std::filesystem::path> fileDialog(const FileRequest& request) override;
 
   private:
     QWidget* prepare() { return prepare_ ? prepare_() : nullptr; }

@@ -1,5 +1,6 @@
 #include "desktop/screen_window.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -163,6 +164,12 @@ QWidget* ScreenWindow::createWidget(const ControlDesign& control, QWidget* paren
             connect(option, &QRadioButton::clicked, this, [this, key] { input_.selected(key); });
             return option;
         }
+        case ControlKind::CheckBox: {
+            auto* box = new QCheckBox(caption, parent);
+            connect(box, &QCheckBox::clicked, this,
+                    [this, key](bool checked) { input_.checked(key, checked); });
+            return box;
+        }
         case ControlKind::Frame:
             return new FrameBox(caption, parent);
         case ControlKind::ListBox:
@@ -214,6 +221,10 @@ void ScreenWindow::mirror(const Screen& screen) {
             case ControlKind::OptionButton:
                 mirrorCaption(static_cast<QAbstractButton*>(bound.widget), text);
                 mirrorSelection(static_cast<QAbstractButton*>(bound.widget), control.selected());
+                break;
+            case ControlKind::CheckBox:
+                mirrorCaption(static_cast<QAbstractButton*>(bound.widget), text);
+                mirrorSelection(static_cast<QAbstractButton*>(bound.widget), control.checked());
                 break;
             case ControlKind::Frame: {
                 static_cast<FrameBox*>(bound.widget)->setTitle(text);

@@ -20,6 +20,7 @@ namespace bio {
 struct WindowInput {
     std::function<void(const std::string& key, const std::string& text)> typed;
     std::function<void(const std::string& key)> selected;
+    std::function<void(const std::string& key, bool checked)> checked;
     std::function<void(const std::string& key)> clicked;
     std::function<void()> enter;
     std::function<void()> closeBox;

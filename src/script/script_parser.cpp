@@ -22,15 +22,18 @@ struct VerbSyntax {
     std::string_view usage;
 };
 
-constexpr std::array<VerbSyntax, 14> kVerbs{{
+constexpr std::array<VerbSyntax, 17> kVerbs{{
     {"set", Verb::Set, "set S.C \"TEXT\""},
     {"select", Verb::Select, "select S.C"},
     {"click", Verb::Click, "click S.C"},
     {"enter", Verb::Enter, "enter S"},
     {"close", Verb::Close, "close S"},
+    {"check", Verb::Check, "check S.C"},
+    {"uncheck", Verb::Uncheck, "uncheck S.C"},
     {"answer", Verb::Answer, "answer ok|cancel"},
     {"input", Verb::Input, "input \"TEXT\"|cancel"},
     {"printer", Verb::Printer, "printer ok|cancel"},
+    {"file", Verb::File, "file \"PATH\"|cancel"},
     {"get", Verb::Get, "get S.C"},
     {"list", Verb::List, "list S.C"},
     {"item", Verb::Item, "item S.C N"},
@@ -114,6 +117,9 @@ const char* kindMismatch(Verb verb, ControlKind kind) {
             return kind == ControlKind::TextBox ? nullptr : "テキストボックスではありません";
         case Verb::Select:
             return kind == ControlKind::OptionButton ? nullptr : "オプションボタンではありません";
+        case Verb::Check:
+        case Verb::Uncheck:
+            return kind == ControlKind::CheckBox ? nullptr : "チェックボックスではありません";
         case Verb::Click:
             return kind == ControlKind::CommandButton || kind == ControlKind::MenuCommand
                        ? nullptr
@@ -170,6 +176,8 @@ bool readArguments(const std::vector<Token>& args, ScriptLine& line) {
             return true;
         case Verb::Select:
         case Verb::Click:
+        case Verb::Check:
+        case Verb::Uncheck:
         case Verb::Get:
         case Verb::List:
         case Verb::Canvas:
@@ -194,6 +202,7 @@ bool readArguments(const std::vector<Token>& args, ScriptLine& line) {
             line.accepted = isWord(args[0], "ok");
             return true;
         case Verb::Input:
+        case Verb::File:
             if (args.size() != 1 || !(args[0].quoted || isWord(args[0], "cancel"))) return false;
             line.accepted = args[0].quoted;
             if (line.accepted) line.text = args[0].text;

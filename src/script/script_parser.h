@@ -26,10 +26,13 @@ enum class Verb {
     Click,
     Enter,
     Close,
+    Check,
+    Uncheck,
     // dialog answers
     Answer,
     Input,
     Printer,
+    File,
     // queries
     Get,
     List,
@@ -43,9 +46,9 @@ struct ScriptLine {
     Verb verb = Verb::Screens;
     ScreenId screen = ScreenId::baio;  // the screen named, or the control's screen
     std::string control;               // "Text2" or "Text2(3)"; empty for screen verbs
-    std::string text;                  // set, input
+    std::string text;                  // set, input, file
     int item = 0;                      // item: the item number, from 1
-    bool accepted = true;              // answer, input, printer: false for cancel
+    bool accepted = true;              // answer, input, printer, file: false for cancel
 
     // "hyouji.Text2(3)" as the script wrote it, for output lines.
     std::string target() const;

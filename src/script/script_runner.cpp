@@ -67,6 +67,11 @@ void ScriptRunner::execute(const ScriptLine& line) {
             requireVisible(line.screen);
             program_->closeBox(line.screen);
             return;
+        case Verb::Check:
+        case Verb::Uncheck:
+            requireVisible(line.screen);
+            program_->check(line.screen, line.control, line.verb == Verb::Check);
+            return;
         case Verb::Answer:
             dialogs_.queueMessageAnswer(line.accepted ? Answer::Ok : Answer::Cancel);
             return;
@@ -75,6 +80,9 @@ void ScriptRunner::execute(const ScriptLine& line) {
             return;
         case Verb::Printer:
             dialogs_.queuePrinterAnswer(line.accepted);
+            return;
+        case Verb::File:
+            dialogs_.queueFile(line.accepted ? std::optional(line.text) : std::nullopt);
             return;
         case Verb::Get:
             printValue(line.target(), program_->screen(line.screen).control(line.control));
@@ -88,7 +96,7 @@ void ScriptRunner::execute(const ScriptLine& line) {
             return;
         case Verb::Dump: {
             Screen& screen = program_->screen(line.screen);
-            print("screen " + screen.name() + " " + quoted(screen.caption()) +
+            print("screen " + screen.name() + " " + bio::quoted(screen.caption()) +
                   (screen.visible() ? " visible" : " hidden"));
             for (const auto& control : screen.controls()) printControl(line.screen, *control);
             return;
@@ -103,8 +111,10 @@ void ScriptRunner::execute(const ScriptLine& line) {
 }
 
 void ScriptRunner::printValue(const std::string& target, const Control& control) {
-    bool selected = control.kind() == ControlKind::OptionButton && control.selected();
-    print(target + " = " + quoted(control.text()) + (selected ? " selected" : ""));
+    const bool selected = control.kind() == ControlKind::OptionButton && control.selected();
+    const bool checked = control.kind() == ControlKind::CheckBox && control.checked();
+    print(target + " = " + bio::quoted(control.text()) + (selected ? " selected" : "") +
+          (checked ? " checked" : ""));
 }
 
 // One control as `dump` shows it. The printer-dialog component is shown as
@@ -128,7 +138,7 @@ void ScriptRunner::printControl(ScreenId id, const Control& control) {
 
 void ScriptRunner::printList(const std::string& target, const Control& control) {
     print(target + ": " + std::to_string(control.items().size()) + " items");
-    for (const std::string& item : control.items()) print("  " + quoted(item));
+    for (const std::string& item : control.items()) print("  " + bio::quoted(item));
 }
 
 void ScriptRunner::printItem(const std::string& target, const Control& control, int item) {
@@ -138,7 +148,7 @@ void ScriptRunner::printItem(const std::string& target, const Control& control, 
         print(name + ": none");
         return;
     }
-    print(name + " = " + quoted(items[static_cast<std::size_t>(item) - 1]));
+    print(name + " = " + bio::quoted(items[static_cast<std::size_t>(item) - 1]));
 }
 
 void ScriptRunner::printCanvas(const Canvas& canvas) {
@@ -157,7 +167,7 @@ void ScriptRunner::printCanvas(const Canvas& canvas) {
                       std::to_string(op.width));
                 break;
             case CanvasOp::Kind::Text:
-                print("text " + fixed4(op.x1) + " " + fixed4(op.y1) + " " + quoted(op.text) +
+                print("text " + fixed4(op.x1) + " " + fixed4(op.y1) + " " + bio::quoted(op.text) +
                       " color " + std::to_string(op.color));
                 break;
         }

@@ -52,6 +52,10 @@ ControlDesign option(std::string name, std::string caption, Rect rect, std::stri
                    std::move(frame));
 }
 
+ControlDesign checkBox(std::string name, std::string caption, Rect rect) {
+    return control(ControlKind::CheckBox, std::move(name), std::move(caption), rect, {});
+}
+
 ControlDesign frame(std::string name, std::string caption, Rect rect) {
     return control(ControlKind::Frame, std::move(name), std::move(caption), rect, {});
 }

@@ -14,6 +14,7 @@ ControlDesign label(std::string name, std::string caption, Rect rect, std::strin
 ControlDesign textBox(std::string name, Rect rect, std::string frame = {});
 ControlDesign button(std::string name, std::string caption, Rect rect);
 ControlDesign option(std::string name, std::string caption, Rect rect, std::string frame);
+ControlDesign checkBox(std::string name, std::string caption, Rect rect);
 ControlDesign frame(std::string name, std::string caption, Rect rect);
 ControlDesign listBox(std::string name, Rect rect);
 ControlDesign pictureBox(std::string name, Rect rect);

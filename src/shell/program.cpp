@@ -56,6 +56,14 @@ bool Program::click(ScreenId id, const std::string& controlKey) {
     return true;
 }
 
+void Program::check(ScreenId id, const std::string& controlKey, bool checked) {
+    if (ended_) return;
+    Control& box = screen(id).control(controlKey);
+    if (box.checked() == checked) return;
+    box.setChecked(checked);
+    click(id, controlKey);
+}
+
 void Program::enter(ScreenId id) {
     const std::string& button = screen(id).design().defaultButton;
     if (!button.empty()) click(id, button);

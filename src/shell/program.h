@@ -72,6 +72,10 @@ public:
 
     // A click on a command button or menu command; false when it has no handler.
     bool click(ScreenId id, const std::string& controlKey);
+    // A click on a check box that ticks it (`checked`) or clears it: the box
+    // takes the new state, then its command runs. Nothing happens when the
+    // box already stands so.
+    void check(ScreenId id, const std::string& controlKey, bool checked);
     // The Enter key: runs the default button, if the screen has one.
     void enter(ScreenId id);
     // The window's close box: the screen's close command (hyouji and itiran go

@@ -19,7 +19,7 @@ struct CanvasOp {
 };
 
 class Canvas {
-public:
+  public:
     // User scale: the left/top/right/bottom edges in user units (y grows upward
     // when bottom < top).
     void setScale(double left, double top, double right, double bottom);
@@ -41,7 +41,7 @@ public:
 
     const std::vector<CanvasOp>& ops() const { return ops_; }
 
-private:
+  private:
     std::vector<CanvasOp> ops_;
     int color_ = 0;  // black
     int width_ = 1;

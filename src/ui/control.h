@@ -15,6 +15,7 @@ enum class ControlKind {
     TextBox,
     CommandButton,
     OptionButton,
+    CheckBox,
     Frame,
     ListBox,
     PictureBox,
@@ -61,6 +62,10 @@ class Control {
     // Only the screen changes selection, so that a frame's group stays exclusive.
     void setSelectedFlag(bool selected) { selected_ = selected; }
 
+    // A check box's tick.
+    bool checked() const { return checked_; }
+    void setChecked(bool checked) { checked_ = checked; }
+
     const std::vector<std::string>& items() const { return items_; }
     // A highlighted item stands out on the screen (the desktop view shows it in
     // red); its text is the same.
@@ -82,6 +87,7 @@ class Control {
     std::string key_;
     std::string text_;
     bool selected_ = false;
+    bool checked_ = false;
     std::vector<std::string> items_;
     std::vector<bool> highlighted_;  // by item
     Canvas canvas_;

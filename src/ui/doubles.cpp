@@ -11,11 +11,20 @@ std::string quoted(const std::string& text) {
     std::string out = "\"";
     for (char c : text) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\t': out += "\\t"; break;
-            case '\n': out += "\\n"; break;
-            default: out += c;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            default:
+                out += c;
         }
     }
     return out + "\"";
@@ -29,7 +38,8 @@ Answer ScriptedDialogs::messageBox(const std::string& text, const std::string& t
         answer = messageAnswers_.front();
         messageAnswers_.pop_front();
     }
-    sink_("msgbox " + quoted(text) + " title " + quoted(title) + " -> " + answerWord(answer));
+    sink_("msgbox " + bio::quoted(text) + " title " + bio::quoted(title) + " -> " +
+          answerWord(answer));
     return answer;
 }
 
@@ -41,8 +51,9 @@ std::optional<std::string> ScriptedDialogs::inputBox(const std::string& prompt,
         answer = inputAnswers_.front();
         inputAnswers_.pop_front();
     }
-    sink_("inputbox " + quoted(prompt) + " title " + quoted(title) + " default " +
-          quoted(defaultText) + " -> " + (answer ? quoted(*answer) : std::string("cancel")));
+    sink_("inputbox " + bio::quoted(prompt) + " title " + bio::quoted(title) + " default " +
+          bio::quoted(defaultText) + " -> " +
+          (answer ? bio::quoted(*answer) : std::string("cancel")));
     return answer;
 }
 
@@ -56,11 +67,27 @@ bool ScriptedDialogs::printerDialog() {
     return ok;
 }
 
-void RecordingPrinter::setFont(const std::string& family, double points) {
-    sink_("print font " + quoted(family) + " " + fixed4(points));
+std::optional<std::filesystem::path> ScriptedDialogs::fileDialog(const FileRequest& request) {
+    std::optional<std::string> answer;
+    if (!fileAnswers_.empty()) {
+        answer = fileAnswers_.front();
+        fileAnswers_.pop_front();
+    }
+    const bool save = request.mode == FileDialogMode::Save;
+    sink_(std::string("file dialog ") + (save ? "save " : "open ") + bio::quoted(request.title) +
+          (save ? " default " + bio::quoted(request.defaultName) : std::string()) + " -> " +
+          (answer ? bio::quoted(*answer) : std::string("cancel")));
+    if (!answer) return std::nullopt;
+    return std::filesystem::path(*answer);
 }
 
-void RecordingPrinter::printLine(const std::string& text) { sink_("print line " + quoted(text)); }
+void RecordingPrinter::setFont(const std::string& family, double points) {
+    sink_("print font " + bio::quoted(family) + " " + fixed4(points));
+}
+
+void RecordingPrinter::printLine(const std::string& text) {
+    sink_("print line " + bio::quoted(text));
+}
 
 void RecordingPrinter::printPicture(const PictureSource& picture, double x, double y) {
     sink_("print picture " + picture.screen + "." + picture.control + " at " + fixed4(x) + " " +
@@ -85,7 +112,7 @@ std::string numbers(std::initializer_list<double> values) {
 // One event line per page operation; fonts and colours of text runs are left out.
 struct PageOpLine {
     std::string operator()(const PageText& t) const {
-        return "print text " + numbers({t.x, t.y}) + " " + quoted(t.text);
+        return "print text " + numbers({t.x, t.y}) + " " + bio::quoted(t.text);
     }
     std::string operator()(const PageLine& l) const {
         return "print rule " + numbers({l.x1, l.y1, l.x2, l.y2}) + " width " + fixed4(l.width) +

@@ -19,7 +19,7 @@ using EventSink = std::function<void(const std::string& line)>;
 
 // Collects event lines; the sink of unit tests.
 class EventLog {
-public:
+  public:
     EventSink sink() {
         return [this](const std::string& line) { lines.push_back(line); };
     }
@@ -27,27 +27,34 @@ public:
 };
 
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     explicit ScriptedDialogs(EventSink sink) : sink_(std::move(sink)) {}
 
     void queueMessageAnswer(Answer answer) { messageAnswers_.push_back(answer); }
-    void queueInput(std::optional<std::string> answer) { inputAnswers_.push_back(std::move(answer)); }
+    void queueInput(std::optional<std::string> answer) {
+        inputAnswers_.push_back(std::move(answer));
+    }
     void queuePrinterAnswer(bool ok) { printerAnswers_.push_back(ok); }
+    // The path the next file dialog answers with; nullopt cancels it.
+    void queueFile(std::optional<std::string> path) { fileAnswers_.push_back(std::move(path)); }
 
     Answer messageBox(const std::string& text, const std::string& title) override;
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;
     bool printerDialog() override;
+    // Cancelled unless a path was queued.
+    std::optional<std::filesystem::path> fileDialog(const FileRequest& request) override;
 
-private:
+  private:
     EventSink sink_;
     std::deque<Answer> messageAnswers_;
     std::deque<std::optional<std::string>> inputAnswers_;
     std::deque<bool> printerAnswers_;
+    std::deque<std::optional<std::string>> fileAnswers_;
 };
 
 class RecordingPrinter : public Printer {
-public:
+  public:
     explicit RecordingPrinter(EventSink sink) : sink_(std::move(sink)) {}
 
     void setFont(const std::string& family, double points) override;
@@ -59,17 +66,17 @@ public:
     // Makes the next endDocument fail with this reason.
     void failNextDocument(std::string reason) { failure_ = std::move(reason); }
 
-private:
+  private:
     EventSink sink_;
     std::optional<std::string> failure_;
 };
 
 class FixedClock : public Clock {
-public:
+  public:
     explicit FixedClock(Date date) : date_(date) {}
     Date today() override { return date_; }
 
-private:
+  private:
     Date date_;
 };
 

@@ -2,6 +2,7 @@
 // The platform services the procedures use: modal dialogs, a printer and the
 // clock. The Qt view and the script driver each provide their own.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,16 @@ struct Page;
 
 enum class Answer { Ok, Cancel };
 
+enum class FileDialogMode { Save, Open };
+
+// What a file dialog asks for.
+struct FileRequest {
+    FileDialogMode mode = FileDialogMode::Save;
+    std::string title;
+    std::string filter;       // "iCalendar (*.ics)"
+    std::string defaultName;  // a save dialog's proposal, in the user's documents folder
+};
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
@@ -24,6 +35,8 @@ class Dialogs {
                                                 const std::string& defaultText) = 0;
     // The printer-selection dialog; true when the user confirmed it.
     virtual bool printerDialog() = 0;
+    // A file dialog to save or open a file; nullopt when cancelled.
+    virtual std::optional<std::filesystem::path> fileDialog(const FileRequest& request) = 0;
 };
 
 // A picture to print: which control it comes from, its drawing and its size on

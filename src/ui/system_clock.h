@@ -6,7 +6,7 @@ namespace bio {
 
 // Today's local date from the system.
 class SystemClock : public Clock {
-public:
+  public:
     Date today() override;
 };
 

@@ -198,6 +198,9 @@ class RegisterWatchingDialogs : public Dialogs {
         return defaultText;
     }
     bool printerDialog() override { return true; }
+    std::optional<std::filesystem::path> fileDialog(const FileRequest&) override {
+        return std::nullopt;
+    }
 
     struct Shown {
         std::string text, title;

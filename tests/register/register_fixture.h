@@ -34,6 +34,9 @@ class PageDialogs : public Dialogs {
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;
     bool printerDialog() override { return true; }
+    std::optional<std::filesystem::path> fileDialog(const FileRequest&) override {
+        return std::nullopt;
+    }
 
     Program* program = nullptr;
     std::vector<ShownMessage> messages;

@@ -79,6 +79,9 @@ TEST(ParseLine, ReadsEveryCommand) {
         {"input cancel", Verb::Input, "baio", "", false},
         {"printer ok", Verb::Printer, "baio", "", true},
         {"printer cancel", Verb::Printer, "baio", "", false},
+        {"file \"/tmp/x.ics\"", Verb::File, "baio", "/tmp/x.ics", true},
+        {"file cancel", Verb::File, "baio", "", false},
+        {"item sindan.List1 3", Verb::Item, "sindan.List1", "", true},
         {"get hyouji.Text2(3)", Verb::Get, "hyouji.Text2(3)", "", true},
         {"get sindan.Label1(0)", Verb::Get, "sindan.Label1(0)", "", true},
         {"get sindan.CommonDialog2", Verb::Get, "sindan.CommonDialog2", "", true},
@@ -127,6 +130,12 @@ TEST(ParseLine, ReportsEveryKindOfError) {
         {"printer", "書式が違います（正しくは printer ok|cancel）"},
         {"input ok", "書式が違います（正しくは input \"TEXT\"|cancel）"},
         {"input \"a\" \"b\"", "書式が違います（正しくは input \"TEXT\"|cancel）"},
+        {"file ok", "書式が違います（正しくは file \"PATH\"|cancel）"},
+        {"item sindan.List1", "書式が違います（正しくは item S.C N）"},
+        {"item sindan.List1 -1", "項目の番号は1以上の整数で書きます: -1"},
+        {"item sindan.List1 1.5", "項目の番号は1以上の整数で書きます: 1.5"},
+        {"item sindan.List1 9999999999", "項目の番号は1以上の整数で書きます: 9999999999"},
+        {"check baio.Option1", "チェックボックスではありません: baio.Option1"},
         {"enter nowhere", "不明な画面です: nowhere"},
         {"enter baio.Text7", "不明な画面です: baio.Text7"},
         {"dump Baio", "不明な画面です: Baio"},
@@ -174,6 +183,8 @@ TEST(ParseLine, ChecksTheControlKindOfEveryCatalogueEntry) {
         {"canvas", {ControlKind::PictureBox}},
         {"select", {ControlKind::OptionButton}},
         {"click", {ControlKind::CommandButton, ControlKind::MenuCommand}},
+        {"check", {ControlKind::CheckBox}},
+        {"uncheck", {ControlKind::CheckBox}},
     };
     int accepted = 0;
     for (ScreenId id : kAllScreens) {

@@ -31,13 +31,21 @@ TEST(ScriptedDialogs, AnswersFromTheQueueThenWithTheDefaults) {
     dialogs.queueMessageAnswer(Answer::Cancel);
     dialogs.queueInput(std::nullopt);
     dialogs.queuePrinterAnswer(false);
+    dialogs.queueFile("/tmp/a b.ics");
 
     EXPECT_EQ(dialogs.messageBox("次へ", ""), Answer::Cancel);
     EXPECT_EQ(dialogs.messageBox("次へ", ""), Answer::Ok);
     EXPECT_EQ(dialogs.inputBox("検索する氏名", "検索氏名入力", "0"), std::nullopt);
-    EXPECT_EQ(dialogs.inputBox("検索する氏名", "検索氏名入力", "0"), std::optional<std::string>("0"));
+    EXPECT_EQ(dialogs.inputBox("検索する氏名", "検索氏名入力", "0"),
+              std::optional<std::string>("0"));
     EXPECT_FALSE(dialogs.printerDialog());
     EXPECT_TRUE(dialogs.printerDialog());
+    const FileRequest save{FileDialogMode::Save, "カレンダーに書き出す", "iCalendar (*.ics)",
+                           "バイオリズム要注意日.ics"};
+    EXPECT_EQ(dialogs.fileDialog(save), std::filesystem::path("/tmp/a b.ics"));
+    EXPECT_EQ(
+        dialogs.fileDialog({FileDialogMode::Open, "CSVから登録簿に読み込む", "CSV (*.csv)", ""}),
+        std::nullopt);
 
     std::vector<std::string> expected{
         "msgbox \"次へ\" title \"\" -> cancel",
@@ -46,6 +54,9 @@ TEST(ScriptedDialogs, AnswersFromTheQueueThenWithTheDefaults) {
         "inputbox \"検索する氏名\" title \"検索氏名入力\" default \"0\" -> \"0\"",
         "printer dialog -> cancel",
         "printer dialog -> ok",
+        "file dialog save \"カレンダーに書き出す\" default \"バイオリズム要注意日.ics\" -> "
+        "\"/tmp/a b.ics\"",
+        "file dialog open \"CSVから登録簿に読み込む\" -> cancel",
     };
     EXPECT_EQ(log.lines, expected);
 }
