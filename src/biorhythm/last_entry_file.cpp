@@ -1,13 +1,10 @@
 #include "biorhythm/last_entry_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <fstream>
 #include <sstream>
 
 #include "register/data_directory.h"
+#include "register/file_replace.h"
 #include "shell/program.h"
 
 namespace bio {
@@ -46,43 +43,6 @@ std::optional<std::string> readQuotedField(std::string_view text, std::size_t& a
         }
     }
     return std::nullopt;  // no closing quote
-}
-
-bool writeAll(int fd, const std::string& bytes) {
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Writes a temporary file beside `target` and renames it over `target`, so a
-// failure leaves the old file whole. Returns errno on failure, 0 on success.
-int replaceFile(const std::filesystem::path& target, const std::string& bytes) {
-    // Named by process, so that two running copies of the program never share one.
-    std::filesystem::path temporary = target;
-    temporary += '.';
-    temporary += std::to_string(::getpid());
-    temporary += ".tmp";
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return errno;
-    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    int error = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) ::unlink(temporary.c_str());
-    return error;
 }
 
 }  // namespace
@@ -125,7 +85,7 @@ Status writeLastEntry(Program& p, const LastEntry& entry) {
     if (Status prepared = prepareDataDirectory(p.dataDir(), kLastEntryFileName); !prepared)
         return prepared;
     std::string bytes = p.cp932().encode(formatLastEntryLine(entry));
-    if (int error = replaceFile(p.dataDir() / kLastEntryFileName, bytes))
+    if (int error = replaceFileAtomically(p.dataDir() / kLastEntryFileName, bytes))
         return FileFailure{kLastEntryFileName, FileStep::Write, error};
     return Done{};
 }
