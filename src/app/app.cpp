@@ -1,7 +1,9 @@
 #include "app/app.h"
 
+#include "app/version.h"
 #include "biorhythm/biorhythm.h"
 #include "compat/compat.h"
+#include "overview/calendar_export.h"
 #include "overview/overview.h"
 #include "register/register.h"
 #include "shell/navigation.h"
@@ -15,6 +17,7 @@ std::unique_ptr<Program> makeProgram(Services services, std::filesystem::path da
     installCompat(*program);
     installBiorhythm(*program);
     installOverview(*program);
+    installCalendarExport(*program, kVersion);
     return program;
 }
 

@@ -298,7 +298,7 @@ TEST(Catalogue, ButtonsAndMenusComeInDesignOrder) {
                                         "Command7", "Command6"}));
     EXPECT_EQ(keysOfKind(S::sindan, K::MenuCommand),
               (std::vector<std::string>{"messeji", "gurafu", "ryouinsatu", "repoto", "menyuhe",
-                                        "back", "zengetu", "yokugetu"}));
+                                        "back", "zengetu", "yokugetu", "karenda"}));
     EXPECT_EQ(
         keysOfKind(S::aisyousin, K::MenuCommand),
         (std::vector<std::string>{"back", "mnback", "syuuryou", "repoto", "zengetu", "yokugetu"}));
