@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "reading/reading.h"
+#include "register/birth_text.h"
 #include "register/csv.h"
 #include "register/csv_persons.h"
 #include "register/record_layout.h"

@@ -1,45 +1,23 @@
 #include "register/csv_persons.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <optional>
+#include <string_view>
 
-#include "calendar/calendar.h"
-#include "calendar/month_step.h"
+#include "reading/reading.h"
+#include "register/birth_text.h"
 #include "register/record_layout.h"
-#include "state/numbers.h"
 #include "state/utf8.h"
 
 namespace bio {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> kBlanks{" ", "\t", "　"};
-
 constexpr const char* kNameMissing = "氏名が空です";
-constexpr const char* kUnreadableBirth = "生年月日を読めません";
-constexpr const char* kNoSuchDay = "生年月日が実在しない日付です";
-constexpr const char* kBeforeMeiji = "生年月日が1868年より前です";
 constexpr const char* kBirthTooLong = "生年月日の文字が欄に収まりません";
 constexpr const char* kControlCharacter = "改行などの制御文字が含まれています";
-
-// The text without the blanks at its front, or at its back.
-std::string_view dropBlanks(std::string_view text, bool front) {
-    for (bool dropped = true; dropped;) {
-        dropped = false;
-        for (std::string_view blank : kBlanks) {
-            if (front ? text.starts_with(blank) : text.ends_with(blank)) {
-                text =
-                    front ? text.substr(blank.size()) : text.substr(0, text.size() - blank.size());
-                dropped = true;
-            }
-        }
-    }
-    return text;
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    return dropBlanks(dropBlanks(text, true), false);
-}
 
 bool isBlank(std::string_view text) { return trimBlanks(text).empty(); }
 
@@ -57,113 +35,6 @@ std::string isoDate(const Date& date) {
 
 TypedBirth birthOf(const RegisterRecord& record) {
     return {record.era, record.year, record.month, record.day};
-}
-
-// A date in one text, read piece by piece; blanks between the pieces do not count.
-class DateText {
-  public:
-    explicit DateText(std::string_view text) : rest_(text) {}
-
-    bool take(std::string_view token) {
-        skipBlanks();
-        if (!rest_.starts_with(token)) return false;
-        rest_.remove_prefix(token.size());
-        return true;
-    }
-
-    // A whole number of 1..maxDigits digits, half-width or full-width (as an
-    // input method types them).
-    std::optional<int> number(int maxDigits) {
-        skipBlanks();
-        int value = 0;
-        int digits = 0;
-        for (std::optional<int> digit; (digit = takeDigit());) {
-            if (++digits > maxDigits) return std::nullopt;
-            value = value * 10 + *digit;
-        }
-        if (digits == 0) return std::nullopt;
-        return value;
-    }
-
-    bool atEnd() {
-        skipBlanks();
-        return rest_.empty();
-    }
-
-  private:
-    void skipBlanks() { rest_ = dropBlanks(rest_, true); }
-
-    std::optional<int> takeDigit() {
-        if (!rest_.empty() && rest_[0] >= '0' && rest_[0] <= '9') {
-            const int digit = rest_[0] - '0';
-            rest_.remove_prefix(1);
-            return digit;
-        }
-        // "０" .. "９": EF BC 90 .. EF BC 99.
-        if (rest_.size() >= 3 && rest_.starts_with("\xEF\xBC")) {
-            const auto last = static_cast<unsigned char>(rest_[2]);
-            if (last >= 0x90 && last <= 0x99) {
-                rest_.remove_prefix(3);
-                return last - 0x90;
-            }
-        }
-        return std::nullopt;
-    }
-
-    std::string_view rest_;
-};
-
-std::variant<TypedBirth, std::string> birthOnDay(int year, int month, int day) {
-    const std::optional<Date> date = realDate({double(year), double(month), double(day)});
-    if (!date) return kNoSuchDay;
-    const std::optional<EraYear> era = eraOn(*date);
-    if (!era) return kBeforeMeiji;
-    return TypedBirth{std::string(era->era), numberText(era->year), numberText(month),
-                      numberText(day)};
-}
-
-// The month and day after the year and its separator, up to the end of the text.
-std::optional<std::pair<int, int>> monthAndDay(DateText& date, std::string_view afterMonth,
-                                               std::string_view afterDay) {
-    const std::optional<int> month = date.number(2);
-    if (!month || !date.take(afterMonth)) return std::nullopt;
-    const std::optional<int> day = date.number(2);
-    date.take(afterDay);  // may be left out
-    if (!day || !date.atEnd()) return std::nullopt;
-    return std::pair(*month, *day);
-}
-
-std::variant<TypedBirth, std::string> eraBirth(DateText& date, std::string_view era) {
-    const std::optional<int> year = date.take("元") ? std::optional(1) : date.number(4);
-    if (!year || !date.take("年")) return kUnreadableBirth;
-    const auto monthDay = monthAndDay(date, "月", "日");
-    if (!monthDay) return kUnreadableBirth;
-    return TypedBirth{std::string(era), numberText(*year), numberText(monthDay->first),
-                      numberText(monthDay->second)};
-}
-
-// The separators after the year, the month and the day of a Western date.
-struct WesternStyle {
-    std::string_view year, month, day;
-};
-constexpr std::array<WesternStyle, 5> kWesternStyles{{
-    {"/", "/", ""},
-    {"-", "-", ""},
-    {"／", "／", ""},
-    {"－", "－", ""},
-    {"年", "月", "日"},
-}};
-
-std::variant<TypedBirth, std::string> westernBirth(DateText& date) {
-    const std::optional<int> year = date.number(4);
-    if (!year) return kUnreadableBirth;
-    for (const WesternStyle& style : kWesternStyles) {
-        if (!date.take(style.year)) continue;
-        const auto monthDay = monthAndDay(date, style.month, style.day);
-        if (!monthDay) return kUnreadableBirth;
-        return birthOnDay(*year, monthDay->first, monthDay->second);
-    }
-    return kUnreadableBirth;
 }
 
 // Why a text cannot go into the register file, if it cannot.
@@ -229,15 +100,6 @@ std::variant<TypedBirth, std::string> birthOfRow(const PersonColumns& columns,
     return birthOfText(cell(std::get<std::size_t>(columns.birth)));
 }
 
-// Why a birth to be stored names no day a reading can take, if it does not.
-std::optional<std::string> birthProblem(const TypedBirth& birth) {
-    const auto read = readBirth(birth);
-    const DateNumbers* numbers = std::get_if<DateNumbers>(&read);
-    if (!numbers) return kUnreadableBirth;
-    if (!realDate(*numbers)) return kNoSuchDay;
-    return std::nullopt;
-}
-
 std::variant<RowPerson, std::string> personOfRow(const Cp932& codec, const PersonColumns& columns,
                                                  const std::vector<std::string>& fields) {
     RegisterRecord record;
@@ -275,13 +137,6 @@ std::vector<std::string> exportRow(const RegisterRecord& record) {
     const std::optional<Date> birth = realBirthDate(birthOf(record));
     row.push_back(birth ? isoDate(*birth) : std::string());
     return row;
-}
-
-std::variant<TypedBirth, std::string> birthOfText(std::string_view text) {
-    DateText date(text);
-    for (std::string_view era : kEraNames)
-        if (date.take(era)) return eraBirth(date, era);
-    return westernBirth(date);
 }
 
 std::variant<ImportPlan, HeaderProblem> planImport(const Cp932& codec,

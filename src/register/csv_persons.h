@@ -3,15 +3,11 @@
 // and the persons a spreadsheet's rows give, stored as 登録 stores what a
 // user types.
 
-#include <array>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
 
-#include "reading/reading.h"
 #include "register/csv.h"
 #include "state/cp932.h"
 #include "state/diagnosis_state.h"
@@ -23,12 +19,6 @@ std::vector<std::string> exportHeader();
 // The record's six fields without their padding blanks, then its Western
 // birth date as YYYY-MM-DD when it names a real day, else empty.
 std::vector<std::string> exportRow(const RegisterRecord& record);
-
-// The birth a date in one text gives, with the era year, month and day as
-// plain numbers ("元年" as 1): 1963/5/10, 1963-05-10 and 1963年5月10日 take
-// the era in force on that day; 昭和38年5月10日 and 平成元年1月8日 name their
-// own. Otherwise why the text is refused.
-std::variant<TypedBirth, std::string> birthOfText(std::string_view text);
 
 // Why a header cannot be imported.
 enum class HeaderProblem { NoName, NoBirthDate };
@@ -43,7 +33,7 @@ struct ImportPlan {
 // The persons of a CSV file whose first row is its header: columns found by
 // name (blanks around it ignored); 氏名 is needed, and the birth comes from
 // 元号, 年, 月 and 日 kept as they are, or else from 生年月日 or 西暦生年月日
-// (birthOfText). Rows of blank fields are passed over.
+// (see birthOfText). Rows of blank fields are passed over.
 std::variant<ImportPlan, HeaderProblem> planImport(const Cp932& codec,
                                                    const std::vector<CsvRow>& rows);
 
