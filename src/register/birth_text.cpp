@@ -148,7 +148,6 @@ std::variant<TypedBirth, std::string> birthOfText(std::string_view text) {
     return westernBirth(date);
 }
 
-// Why a birth to be stored names no day a reading can take, if it does not.
 std::optional<std::string> birthProblem(const TypedBirth& birth) {
     const auto read = readBirth(birth);
     const DateNumbers* numbers = std::get_if<DateNumbers>(&read);
