@@ -165,6 +165,30 @@ Status writeRecord(Program& p, int k, const RegisterRecord& record) {
     return Done{};
 }
 
+Status appendRecords(Program& p, const std::vector<RegisterRecord>& records) {
+    const Result<RegisterFile*> file = openedRegister(p);
+    if (!file) return file.error();
+    const int fd = (*file)->fd();
+    const Result<off_t> size = fileSize(fd);
+    if (!size) return size.error();
+    const int count = wholeRecords(*size);
+    if (count + static_cast<int>(records.size()) > kMaxRecords) return RegisterFull{kMaxRecords};
+    std::string bytes;
+    for (const RegisterRecord& record : records) bytes += encodeRecord(p.cp932(), record);
+    const off_t offset = recordOffset(count + 1);
+    // The partial record the append writes over, to put back should it fail.
+    std::string tail(static_cast<std::size_t>(*size - offset), '\0');
+    if (readAt(fd, tail.data(), tail.size(), offset) < 0) return failure(FileStep::Read, errno);
+    std::size_t written = 0;
+    if (writeAt(fd, bytes, offset, written) && ::fsync(fd) == 0) return Done{};
+    FileFailure failed = failure(FileStep::Write, errno);
+    // None of the new records may stay: they were to be added all together.
+    std::size_t restored = 0;
+    failed.undone =
+        ::ftruncate(fd, *size) == 0 && writeAt(fd, tail, offset, restored) && ::fsync(fd) == 0;
+    return failed;
+}
+
 Status scanRegister(Program& p, const std::function<void(int k, const RegisterRecord&)>& visit,
                     int limit) {
     if (Status opened = openRegister(p); !opened) return opened;

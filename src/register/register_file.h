@@ -37,6 +37,11 @@ Result<RegisterRecord> readRecord(Program& p, int k);
 // gap reads as empty records). Refused when it would make the register longer
 // than kMaxRecords records.
 Status writeRecord(Program& p, int k, const RegisterRecord& record);
+// Appends `records` after the last whole record of the open register (over a
+// partial one) in one write, flushed to disk. Refused when the register would
+// pass kMaxRecords. When the write or the flush fails, the register is cut back
+// to what it was before.
+Status appendRecords(Program& p, const std::vector<RegisterRecord>& records);
 // Opens the register and visits records 1..N in order, counting in recno, which
 // ends at N + 2. A register of more than `limit` records is refused before
 // anything is visited, and recno is then left alone.

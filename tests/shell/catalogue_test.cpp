@@ -92,6 +92,8 @@ const Expected kCaptions[] = {
     {S::hyouji, "Label5", K::Label, "月"},
     {S::hyouji, "Label6", K::Label, "日"},
     {S::hyouji, "Command1", K::CommandButton, "メニューへ"},
+    {S::hyouji, "Command2", K::CommandButton, "CSVへ書き出し"},
+    {S::hyouji, "Command3", K::CommandButton, "CSVから読み込み"},
 
     {S::kousin, "Label7", K::Label, "更新データ入力後更新ボタンをクリックしてください"},
     {S::kousin, "Label1", K::Label, "番号"},
@@ -246,6 +248,23 @@ TEST(Catalogue, EveryControlLiesInsideItsContainer) {
             EXPECT_GE(c.rect.top, 0);
             EXPECT_LE(c.rect.left + c.rect.width, width);
             EXPECT_LE(c.rect.top + c.rect.height, height);
+        }
+    }
+}
+
+// hyouji's buttons and record boxes never overlap; twips scale alike at
+// 100 % and 200 %, so neither do their windows. (Other screens keep the
+// overlaps their designs drew.)
+TEST(Catalogue, HyoujiControlsDoNotOverlap) {
+    const std::vector<ControlDesign>& controls = screenDesign(S::hyouji).controls;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const Rect& a = controls[i].rect;
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+            const Rect& b = controls[j].rect;
+            EXPECT_FALSE(a.left < b.left + b.width && b.left < a.left + a.width &&
+                         a.top < b.top + b.height && b.top < a.top + a.height)
+                << controlKey(controls[i].name, controls[i].index) << " and "
+                << controlKey(controls[j].name, controls[j].index);
         }
     }
 }
