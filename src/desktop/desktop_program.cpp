@@ -4,9 +4,11 @@
 
 namespace bio {
 
-DesktopProgram::DesktopProgram(std::filesystem::path dataDir, Clock& clock, QString placeFile)
+DesktopProgram::DesktopProgram(std::filesystem::path dataDir, std::filesystem::path configDir,
+                               Clock& clock, QString placeFile)
     : dialogs_(printer_),
-      program_(makeProgram(Services{dialogs_, printer_, clock}, std::move(dataDir))),
+      program_(makeProgram(Services{dialogs_, printer_, clock}, std::move(dataDir),
+                           std::move(configDir))),
       view_(*program_, std::move(placeFile)) {
     dialogs_.setBeforeOpening([this] {
         view_.sync();

@@ -39,7 +39,7 @@ int runDesktop(int argc, char* argv[], const std::filesystem::path& dataDir) {
         QApplication::installTranslator(&qtTexts);
 
     bio::SystemClock clock;
-    bio::DesktopProgram desktop(dataDir, clock, bio::defaultPlaceFile());
+    bio::DesktopProgram desktop(dataDir, bio::chooseConfigDir(), clock, bio::defaultPlaceFile());
     desktop.view().setOnEnded([] { QCoreApplication::quit(); });
     desktop.start();
     if (desktop.program().ended()) return 0;

@@ -48,7 +48,7 @@ int run(const bio::script::Options& options) {
     } else {
         clock = std::make_unique<bio::SystemClock>();
     }
-    bio::script::ScriptRunner runner(std::cout, *clock, dataDir);
+    bio::script::ScriptRunner runner(std::cout, *clock, dataDir, bio::chooseConfigDir());
     return runner.run(script, std::cerr);
 }
 
