@@ -1,6 +1,7 @@
 #include "desktop/desktop_program.h"
 
 #include "app/app.h"
+#include "overview/overview.h"
 
 namespace bio {
 
@@ -18,6 +19,11 @@ DesktopProgram::DesktopProgram(std::filesystem::path dataDir, std::filesystem::p
 
 void DesktopProgram::start() {
     program_->start();
+    view_.sync();
+}
+
+void DesktopProgram::startOnOverview() {
+    showOverview(*program_);
     view_.sync();
 }
 

@@ -21,6 +21,8 @@ class DesktopProgram {
 
     // baio created and shown, on the model and on screen.
     void start();
+    // itiran for today instead, as `biorhythm --overview` starts.
+    void startOnOverview();
 
     Program& program() { return *program_; }
     ProgramView& view() { return view_; }
