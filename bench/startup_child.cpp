@@ -51,9 +51,9 @@ int main(int argc, char* argv[]) {
     QWidget bare;
     if (argc == 2 && std::strcmp(argv[1], "baio") == 0) {
         bio::installJapaneseFontSubstitutions();
+        const std::filesystem::path dataPath = QFile::encodeName(dataDir.path()).toStdString();
         desktop = std::make_unique<bio::DesktopProgram>(
-            QFile::encodeName(dataDir.path()).toStdString(), clock,
-            dataDir.filePath(QStringLiteral("window.ini")));
+            dataPath, dataPath / "config", clock, dataDir.filePath(QStringLiteral("window.ini")));
         desktop->start();
     } else {
         new QLabel(QStringLiteral("label"), &bare);

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bio::ScriptedDialogs dialogs([](const std::string&) {});
     bio::RecordingPrinter printer([](const std::string&) {});
     bio::FixedClock clock({2026, 12, 7});
-    bio::Program program(bio::Services{dialogs, printer, clock}, dir);
+    bio::Program program(bio::Services{dialogs, printer, clock}, dir, dir / "config");
     int records = 0;
     // Any bytes are a register that scans and reads, whatever the records hold.
     if (!bio::scanRegister(program, [&records](int, const bio::RegisterRecord&) { ++records; }))

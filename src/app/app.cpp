@@ -10,8 +10,9 @@
 
 namespace bio {
 
-std::unique_ptr<Program> makeProgram(Services services, std::filesystem::path dataDir) {
-    auto program = std::make_unique<Program>(services, std::move(dataDir));
+std::unique_ptr<Program> makeProgram(Services services, std::filesystem::path dataDir,
+                                     std::filesystem::path configDir) {
+    auto program = std::make_unique<Program>(services, std::move(dataDir), std::move(configDir));
     installNavigation(*program);
     installRegister(*program);
     installCompat(*program);

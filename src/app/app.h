@@ -9,6 +9,7 @@
 
 namespace bio {
 
-std::unique_ptr<Program> makeProgram(Services services, std::filesystem::path dataDir);
+std::unique_ptr<Program> makeProgram(Services services, std::filesystem::path dataDir,
+                                     std::filesystem::path configDir);
 
 }  // namespace bio

@@ -35,6 +35,13 @@ std::string_view homeDir() {
     return account && account->pw_dir ? account->pw_dir : "";
 }
 
+// An XDG base directory: the variable's folder, or `fallback` when it is
+// relative (invalid, and ignored as every desktop program does) or empty.
+std::filesystem::path baseDir(std::string_view variable, const std::filesystem::path& fallback) {
+    const std::filesystem::path named(variable);
+    return named.is_absolute() ? named : fallback;
+}
+
 }  // namespace
 
 std::filesystem::path chooseDataDir(const std::optional<std::filesystem::path>& requested,
@@ -42,11 +49,7 @@ std::filesystem::path chooseDataDir(const std::optional<std::filesystem::path>& 
                                     std::string_view xdgDataHome, std::string_view home) {
     if (requested) return std::filesystem::absolute(*requested);
     if (!executableDir.empty() && holdsDataFiles(executableDir)) return executableDir;
-    // A relative XDG_DATA_HOME is invalid and is ignored, as every desktop program does.
-    const std::filesystem::path xdg(xdgDataHome);
-    const std::filesystem::path base =
-        xdg.is_absolute() ? xdg : std::filesystem::path(home) / ".local" / "share";
-    return base / kDataDirName;
+    return baseDir(xdgDataHome, std::filesystem::path(home) / ".local" / "share") / kDataDirName;
 }
 
 std::filesystem::path chooseDataDir(const std::optional<std::filesystem::path>& requested) {
@@ -54,6 +57,10 @@ std::filesystem::path chooseDataDir(const std::optional<std::filesystem::path>& 
     const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
     return chooseDataDir(requested, error ? std::filesystem::path() : executable.parent_path(),
                          environment("XDG_DATA_HOME"), homeDir());
+}
+
+std::filesystem::path chooseConfigDir() {
+    return baseDir(environment("XDG_CONFIG_HOME"), std::filesystem::path(homeDir()) / ".config");
 }
 
 }  // namespace bio

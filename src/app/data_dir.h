@@ -1,6 +1,7 @@
 #pragma once
-// Where the program keeps kojinfl.txt and kojinfl2.txt. Both executables ask
-// here, so that the desktop program and the script driver always agree.
+// Where the program keeps kojinfl.txt and kojinfl2.txt, and where the user's
+// settings live. Both executables ask here, so that the desktop program and
+// the script driver always agree.
 
 #include <filesystem>
 #include <optional>
@@ -26,5 +27,9 @@ std::filesystem::path chooseDataDir(const std::optional<std::filesystem::path>& 
 
 // The same rule for this process: its executable and its environment.
 std::filesystem::path chooseDataDir(const std::optional<std::filesystem::path>& requested);
+
+// The user's settings folder, which holds the desktop's login items:
+// XDG_CONFIG_HOME, ~/.config when it is unset, empty or relative.
+std::filesystem::path chooseConfigDir();
 
 }  // namespace bio

@@ -7,9 +7,18 @@ DesktopOptions parseDesktopOptions(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (options.take(args, i)) continue;
-        if (arg.starts_with("--")) throw UsageError("不明なオプションです: " + arg);
-        options.toolkitArgs.push_back(i);
+        if (arg == "--overview") {
+            options.overview = true;
+        } else if (arg == "--notify") {
+            options.notify = true;
+        } else if (arg.starts_with("--")) {
+            throw UsageError("不明なオプションです: " + arg);
+        } else {
+            options.toolkitArgs.push_back(i);
+        }
     }
+    if (options.overview && options.notify)
+        throw UsageError("--overview と --notify は一緒に指定できません");
     return options;
 }
 
@@ -18,7 +27,10 @@ std::string desktopHelpText(const std::filesystem::path& dataDir) {
         {"biorhythm",
          kDesktopUsage,
          "バイオリズム相性診断を起動します。",
-         {{"--data-dir DIR", "データのフォルダー（kojinfl.txt と kojinfl2.txt の場所）"}}},
+         {{"--data-dir DIR", "データのフォルダー（kojinfl.txt と kojinfl2.txt の場所）"},
+          {"--overview", "今日のバイオリズム一覧の画面で起動します"},
+          {"--notify",
+           "画面を出さず、今日が要注意日の人をデスクトップの通知で知らせます（ログイン時用）"}}},
         dataDir);
 }
 

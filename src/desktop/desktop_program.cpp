@@ -1,12 +1,15 @@
 #include "desktop/desktop_program.h"
 
 #include "app/app.h"
+#include "overview/overview.h"
 
 namespace bio {
 
-DesktopProgram::DesktopProgram(std::filesystem::path dataDir, Clock& clock, QString placeFile)
+DesktopProgram::DesktopProgram(std::filesystem::path dataDir, std::filesystem::path configDir,
+                               Clock& clock, QString placeFile)
     : dialogs_(printer_),
-      program_(makeProgram(Services{dialogs_, printer_, clock}, std::move(dataDir))),
+      program_(makeProgram(Services{dialogs_, printer_, clock}, std::move(dataDir),
+                           std::move(configDir))),
       view_(*program_, std::move(placeFile)) {
     dialogs_.setBeforeOpening([this] {
         view_.sync();
@@ -16,6 +19,11 @@ DesktopProgram::DesktopProgram(std::filesystem::path dataDir, Clock& clock, QStr
 
 void DesktopProgram::start() {
     program_->start();
+    view_.sync();
+}
+
+void DesktopProgram::startOnOverview() {
+    showOverview(*program_);
     view_.sync();
 }
 

@@ -14,12 +14,15 @@ namespace bio {
 
 class DesktopProgram {
   public:
-    // Needs the QApplication to exist. `placeFile` remembers where the window
-    // stood when the program ended.
-    DesktopProgram(std::filesystem::path dataDir, Clock& clock, QString placeFile);
+    // Needs the QApplication to exist. `configDir` is the user's settings
+    // folder; `placeFile` remembers where the window stood when the program ended.
+    DesktopProgram(std::filesystem::path dataDir, std::filesystem::path configDir, Clock& clock,
+                   QString placeFile);
 
     // baio created and shown, on the model and on screen.
     void start();
+    // itiran for today instead, as `biorhythm --overview` starts.
+    void startOnOverview();
 
     Program& program() { return *program_; }
     ProgramView& view() { return view_; }

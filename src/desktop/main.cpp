@@ -1,5 +1,6 @@
-// The desktop program: starts on baio, with its data in the directory the
-// command line, the executable's folder or the user's data directory gives.
+// The desktop program: starts on baio (or itiran), with its data in the
+// directory the command line, the executable's folder or the user's data
+// directory gives; or, as the login item, sends the login notice.
 
 #include <QApplication>
 #include <QIcon>
@@ -15,21 +16,20 @@
 #include "desktop/desktop_options.h"
 #include "desktop/desktop_program.h"
 #include "desktop/japanese_fonts.h"
+#include "desktop/login_notifier.h"
 #include "desktop/window_placement.h"
+#include "shell/application_id.h"
 #include "ui/system_clock.h"
 
 namespace {
 
-// The id that names the desktop file, the icon and the AppStream metadata.
-constexpr const char* kApplicationId = "jp.biorhythm.Biorhythm";
-
-int runDesktop(int argc, char* argv[], const std::filesystem::path& dataDir) {
+int runDesktop(int argc, char* argv[], const std::filesystem::path& dataDir, bool overview) {
     QApplication app(argc, argv);
     // No organisation: QStandardPaths then gives ~/.config/biorhythm and
     // ~/.local/share/biorhythm, the folders chooseDataDir() uses too.
     QApplication::setApplicationName(QStringLiteral("biorhythm"));
     QApplication::setApplicationVersion(QString::fromLatin1(bio::kVersion));
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(bio::kApplicationId));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/jp.biorhythm.Biorhythm.png")));
     bio::installJapaneseFontSubstitutions();
     // Qt's own dialogs (the printer dialog) speak Japanese like the rest.
@@ -39,9 +39,13 @@ int runDesktop(int argc, char* argv[], const std::filesystem::path& dataDir) {
         QApplication::installTranslator(&qtTexts);
 
     bio::SystemClock clock;
-    bio::DesktopProgram desktop(dataDir, clock, bio::defaultPlaceFile());
+    bio::DesktopProgram desktop(dataDir, bio::chooseConfigDir(), clock, bio::defaultPlaceFile());
     desktop.view().setOnEnded([] { QCoreApplication::quit(); });
-    desktop.start();
+    if (overview) {
+        desktop.startOnOverview();
+    } else {
+        desktop.start();
+    }
     if (desktop.program().ended()) return 0;
     return QApplication::exec();
 }
@@ -70,5 +74,7 @@ int main(int argc, char* argv[]) {
     for (std::size_t i : options.toolkitArgs) toolkitArgv.push_back(argv[i + 1]);
     toolkitArgv.push_back(nullptr);
     int toolkitArgc = static_cast<int>(toolkitArgv.size()) - 1;
-    return runDesktop(toolkitArgc, toolkitArgv.data(), dataDir);
+    if (options.notify)
+        return bio::sendLoginNotice(toolkitArgc, toolkitArgv.data(), options, dataDir);
+    return runDesktop(toolkitArgc, toolkitArgv.data(), dataDir, options.overview);
 }

@@ -95,8 +95,9 @@ int main(int argc, char* argv[]) {
     bio::QtPrinter printer;
     printer.device().setOutputFormat(QPrinter::PdfFormat);
     bio::FixedClock clock({2026, 12, 7});
-    auto program = bio::makeProgram(bio::Services{dialogs, printer, clock},
-                                    QFile::encodeName(dataDir.path()).toStdString());
+    const std::filesystem::path dataPath = QFile::encodeName(dataDir.path()).toStdString();
+    auto program =
+        bio::makeProgram(bio::Services{dialogs, printer, clock}, dataPath, dataPath / "config");
     bio::ProgramView view(*program, dataDir.filePath(QStringLiteral("window.ini")));
     program->start();
     runSampleSession(*program, printer, output);

@@ -78,8 +78,9 @@ void exportOverview(Program& p, const std::string& version) {
     const std::optional<std::vector<RegisterRecord>> records = orWarn(p, readAllRecords(p));
     if (!records) return;
     std::vector<CautionPerson> persons;
-    for (const OverviewLine& line : personLines(*records, *day))
-        if (line.birth) persons.push_back({line.name, *line.birth});
+    for (const PersonReading& person : personReadings(*records, *day))
+        if (person.birth)
+            persons.push_back({std::string(shownName(*person.record)), *person.birth});
     if (persons.empty()) {
         warn(p, "一覧に診断できる人がいないため、書き出せません。");
         return;

@@ -1,5 +1,6 @@
 // The overview screen itiran: the day shown, "表示" and the way back.
 
+#include "overview/login_item.h"
 #include "overview/overview.h"
 #include "register/register_file.h"
 #include "register/warnings.h"
@@ -53,12 +54,14 @@ void showOverview(Program& p) {
     bool empty = true;
     for (const char* box : itiran::kDayBoxes) empty = empty && screen.text(box).empty();
     if (empty) fillTodayDate(p, screen, itiran::kDayBoxes);
+    showLoginNoticeChoice(p);
     overview(p);
 }
 
 void installOverview(Program& p) {
     p.setCommand(ScreenId::menyu, menyu::kOverview, showOverview);
     p.setCommand(ScreenId::itiran, itiran::kShow, overview);
+    p.setCommand(ScreenId::itiran, itiran::kLoginNotice, loginNoticeChosen);
 }
 
 }  // namespace bio

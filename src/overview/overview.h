@@ -4,8 +4,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "reading/reading.h"
 #include "state/diagnosis_state.h"
 #include "ui/services.h"
 
@@ -16,8 +18,9 @@ class Program;
 // menyu.Command7 and itiran's commands.
 void installOverview(Program& p);
 
-// menyu.Command7: itiran in the menu's place, today's date in empty date
-// boxes, then its "表示".
+// menyu.Command7, and the start of `biorhythm --overview`: itiran in the
+// menu's place, today's date in empty date boxes, the login notice's box as
+// the settings folder has it, then its "表示".
 void showOverview(Program& p);
 // itiran.Command1 "表示" and Enter: the list for the day in the date boxes.
 void overview(Program& p);
@@ -25,11 +28,26 @@ void overview(Program& p);
 // is no real day.
 std::optional<Date> overviewDay(Program& p);
 
+// A record that names someone, read for one day as the overview reads it.
+struct PersonReading {
+    int number = 0;  // the record's number
+    const RegisterRecord* record = nullptr;
+    // None when the stored birth date is no date on or before the day.
+    std::optional<DateNumbers> birth;
+    std::optional<Reading> reading;
+};
+
+// Every record with a name, in record order (record k is records[k - 1]); the
+// persons point into `records`.
+std::vector<PersonReading> personReadings(const std::vector<RegisterRecord>& records,
+                                          const Date& day);
+
+// A name as the overview shows it: without the register's padding.
+std::string_view shownName(const RegisterRecord& record);
+
 struct OverviewLine {
     std::string text;
-    bool caution = false;              // at least one rhythm on a caution day
-    std::string name;                  // as stored, without padding
-    std::optional<DateNumbers> birth;  // when the line shows verdicts
+    bool caution = false;  // at least one rhythm on a caution day
 };
 
 // One line per record with a name, in record order (record k is records[k - 1]):

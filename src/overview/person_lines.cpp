@@ -1,5 +1,5 @@
-// The person lines of the overview: a register record's birth date read the
-// way a reading reads it, and its verdicts for one day.
+// The persons of the overview: a register record's birth date read the way a
+// reading reads it, its verdicts for one day, and the line that shows them.
 
 #include <optional>
 #include <string_view>
@@ -66,35 +66,47 @@ std::string_view verdictWord(std::optional<Verdict> verdict) {
     return "－";
 }
 
-OverviewLine personLine(int number, const RegisterRecord& record, const Date& today) {
+OverviewLine personLine(const PersonReading& person) {
+    const RegisterRecord& record = *person.record;
     OverviewLine line;
-    line.name = withoutPadding(record.name);
-    line.text = numberText(number) + "．" + line.name + "（" +
+    line.text = numberText(person.number) + "．" + std::string(shownName(record)) + "（" +
                 std::string(withoutPadding(record.era)) + std::string(yearShown(record.year)) +
                 "年" + std::string(withoutPadding(record.month)) + "月" +
                 std::string(withoutPadding(record.day)) + "日生）";
-    line.birth = birthOf(record, today);
-    if (!line.birth) {
+    if (!person.reading) {
         line.text += "　生年月日を読めません";
         return line;
     }
-    const Reading reading = readingFor(*line.birth, numbersOf(today));
-    line.caution = reading.hasCautionDay();
+    line.caution = person.reading->hasCautionDay();
     for (Rhythm rhythm : kRhythms) {
         line.text += "　" + std::string(rhythmName(rhythm)) + "：" +
-                     std::string(verdictWord(reading.verdict(rhythm)));
+                     std::string(verdictWord(person.reading->verdict(rhythm)));
     }
     return line;
 }
 
 }  // namespace
 
+std::string_view shownName(const RegisterRecord& record) { return withoutPadding(record.name); }
+
+std::vector<PersonReading> personReadings(const std::vector<RegisterRecord>& records,
+                                          const Date& day) {
+    std::vector<PersonReading> persons;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (blankName(records[i].name)) continue;
+        PersonReading& person = persons.emplace_back();
+        person.number = static_cast<int>(i + 1);
+        person.record = &records[i];
+        person.birth = birthOf(records[i], day);
+        if (person.birth) person.reading = readingFor(*person.birth, numbersOf(day));
+    }
+    return persons;
+}
+
 std::vector<OverviewLine> personLines(const std::vector<RegisterRecord>& records, const Date& day) {
     std::vector<OverviewLine> lines;
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        if (!blankName(records[i].name))
-            lines.push_back(personLine(static_cast<int>(i + 1), records[i], day));
-    }
+    for (const PersonReading& person : personReadings(records, day))
+        lines.push_back(personLine(person));
     return lines;
 }
 

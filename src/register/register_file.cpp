@@ -213,7 +213,12 @@ Status scanRegister(Program& p, const std::function<void(int k, const RegisterRe
 
 Result<std::vector<RegisterRecord>> readAllRecords(Program& p) {
     p.closeAllFiles();
-    const std::filesystem::path path = p.dataDir() / kRegisterFileName;
+    return readAllRecords(p.dataDir(), p.cp932());
+}
+
+Result<std::vector<RegisterRecord>> readAllRecords(const std::filesystem::path& dataDir,
+                                                   const Cp932& codec) {
+    const std::filesystem::path path = dataDir / kRegisterFileName;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) return std::vector<RegisterRecord>{};
     if (fd < 0) return failure(FileStep::Open, errno);
@@ -223,7 +228,7 @@ Result<std::vector<RegisterRecord>> readAllRecords(Program& p) {
     std::vector<RegisterRecord> records;
     for (std::size_t offset = 0; offset < bytes->size(); offset += kRecordBytes)
         records.push_back(
-            decodeRecord(p.cp932(), std::string_view(*bytes).substr(offset, kRecordBytes)));
+            decodeRecord(codec, std::string_view(*bytes).substr(offset, kRecordBytes)));
     return records;
 }
 

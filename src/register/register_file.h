@@ -8,11 +8,13 @@
 // unchanged and come back as the result's error, for the caller to tell.
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "register/storage_error.h"
+#include "state/cp932.h"
 #include "state/diagnosis_state.h"
 
 namespace bio {
@@ -53,6 +55,10 @@ Status scanRegister(Program& p, const std::function<void(int k, const RegisterRe
 // created (a missing one has no records) and closed again; recno is untouched.
 // Refused, like search and browse, past kMaxRecords records.
 Result<std::vector<RegisterRecord>> readAllRecords(Program& p);
+// The same for a look from outside the running program, such as the login
+// notice, which has no program and no open file.
+Result<std::vector<RegisterRecord>> readAllRecords(const std::filesystem::path& dataDir,
+                                                   const Cp932& codec);
 
 // A record number typed into a box: its numeric value rounded half to even,
 // when that lies in 1..32767.

@@ -35,11 +35,12 @@ constexpr Reason kReasons[] = {
 };
 
 // By FileStep.
-constexpr std::array<const char*, 4> kFailedSteps{
-    " を作成できません：",
-    " を開けません：",
-    " を読めません：",
-    " に書き込めません：",
+constexpr std::array<const char*, 5> kFailedSteps{
+    " を作成できません：",  // Create
+    " を開けません：",      // Open
+    " を読めません：",      // Read
+    " に書き込めません：",  // Write
+    " を削除できません：",  // Remove
 };
 
 struct Description {

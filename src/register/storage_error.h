@@ -12,7 +12,7 @@
 namespace bio {
 
 // What was being done to a file when it failed.
-enum class FileStep { Create, Open, Read, Write };
+enum class FileStep { Create, Open, Read, Write, Remove };
 
 // A system call on a data file failed with `error` (an errno).
 struct FileFailure {

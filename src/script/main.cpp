@@ -8,6 +8,7 @@
 
 #include "app/data_dir.h"
 #include "app/version.h"
+#include "overview/login_notice.h"
 #include "script/script_options.h"
 #include "script/script_runner.h"
 #include "ui/doubles.h"
@@ -16,6 +17,20 @@
 namespace {
 
 using bio::script::UsageError;
+
+// The notification `biorhythm --notify` would send for `day`, or nothing. Like
+// the login item, it succeeds when the register cannot be read, and says why
+// on standard error.
+int printLoginNotice(const std::filesystem::path& dataDir, const bio::Date& day) {
+    const auto notice = bio::loginNotice(dataDir, day);
+    if (!notice) {
+        std::cerr << "biorhythm-script: " << bio::describe(notice.error()) << '\n';
+    } else if (*notice) {
+        std::cout << "notify " << bio::quoted((*notice)->summary) << ' '
+                  << bio::quoted((*notice)->body()) << '\n';
+    }
+    return bio::script::kExitOk;
+}
 
 int run(const bio::script::Options& options) {
     const auto dataDir = bio::chooseDataDir(options.dataDir);
@@ -32,6 +47,14 @@ int run(const bio::script::Options& options) {
     if (options.dataDir && !std::filesystem::is_directory(dataDir))
         throw UsageError("ディレクトリがありません: " + options.dataDir->string());
 
+    std::unique_ptr<bio::Clock> clock;
+    if (options.today) {
+        clock = std::make_unique<bio::FixedClock>(*options.today);
+    } else {
+        clock = std::make_unique<bio::SystemClock>();
+    }
+    if (options.notify) return printLoginNotice(dataDir, clock->today());
+
     std::ifstream file;
     if (options.script) {
         // A directory opens like a file here but reads as nothing at all.
@@ -42,13 +65,7 @@ int run(const bio::script::Options& options) {
     }
     std::istream& script = options.script ? file : std::cin;
 
-    std::unique_ptr<bio::Clock> clock;
-    if (options.today) {
-        clock = std::make_unique<bio::FixedClock>(*options.today);
-    } else {
-        clock = std::make_unique<bio::SystemClock>();
-    }
-    bio::script::ScriptRunner runner(std::cout, *clock, dataDir);
+    bio::script::ScriptRunner runner(std::cout, *clock, dataDir, bio::chooseConfigDir());
     return runner.run(script, std::cerr);
 }
 

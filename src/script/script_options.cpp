@@ -9,7 +9,9 @@ Options parseOptions(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (options.take(args, i)) continue;
-        if (arg == "--dir" || arg == "--today") {
+        if (arg == "--notify") {
+            options.notify = true;
+        } else if (arg == "--dir" || arg == "--today") {
             const std::string& value = optionValue(args, i);
             if (arg == "--dir") {
                 options.dataDir = value;
@@ -27,6 +29,8 @@ Options parseOptions(const std::vector<std::string>& args) {
             options.script = arg;
         }
     }
+    if (options.notify && options.script)
+        throw UsageError("--notify ではスクリプトを指定できません: " + options.script->string());
     return options;
 }
 
@@ -37,6 +41,7 @@ std::string helpText(const std::filesystem::path& dataDir) {
          "バイオリズム相性診断を画面なしで動かし、スクリプトの操作と起きたことを表示します。",
          {{"--dir DIR, --data-dir DIR", "データのフォルダー（kojinfl.txt と kojinfl2.txt の場所）"},
           {"--today YYYY-MM-DD", "今日の日付（省略すると本当の今日）"},
+          {"--notify", "スクリプトの代わりに、その日のログイン時の通知を表示します"},
           {"SCRIPT", "スクリプトのファイル（省略すると標準入力）"}}},
         dataDir);
 }

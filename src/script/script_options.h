@@ -1,6 +1,7 @@
 #pragma once
-// The driver's command line: [--dir DIR] [--today YYYY-MM-DD] [SCRIPT], or
-// --help or --version; --data-dir is another name for --dir.
+// The driver's command line: [--dir DIR] [--today YYYY-MM-DD] [SCRIPT], the
+// same with --notify instead of a script, or --help or --version; --data-dir
+// is another name for --dir.
 
 #include <filesystem>
 #include <optional>
@@ -20,6 +21,7 @@ inline constexpr const char* kUsage =
 struct Options : CommonOptions {
     std::optional<Date> today;                    // the real local date when absent
     std::optional<std::filesystem::path> script;  // standard input when absent
+    bool notify = false;  // print the login notice instead of running a script
 };
 
 // The arguments after the program name; throws UsageError.

@@ -7,11 +7,13 @@
 
 namespace bio::script {
 
-ScriptRunner::ScriptRunner(std::ostream& out, Clock& clock, std::filesystem::path dataDir)
+ScriptRunner::ScriptRunner(std::ostream& out, Clock& clock, std::filesystem::path dataDir,
+                           std::filesystem::path configDir)
     : out_(out),
       dialogs_([this](const std::string& line) { print(line); }),
       printer_([this](const std::string& line) { print(line); }),
-      program_(makeProgram(Services{dialogs_, printer_, clock}, std::move(dataDir))) {}
+      program_(makeProgram(Services{dialogs_, printer_, clock}, std::move(dataDir),
+                           std::move(configDir))) {}
 
 ScriptRunner::~ScriptRunner() = default;
 

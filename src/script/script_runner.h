@@ -23,7 +23,8 @@ class ScriptRunner {
   public:
     // Output lines go to `out`, each flushed as it is written so that they
     // interleave correctly with anything else the process prints.
-    ScriptRunner(std::ostream& out, Clock& clock, std::filesystem::path dataDir);
+    ScriptRunner(std::ostream& out, Clock& clock, std::filesystem::path dataDir,
+                 std::filesystem::path configDir);
     ~ScriptRunner();
     ScriptRunner(const ScriptRunner&) = delete;
     ScriptRunner& operator=(const ScriptRunner&) = delete;

@@ -29,10 +29,14 @@ ScreenDesign itiranDesign() {
         button(itiran::kCalendarExport, "カレンダー書き出し", {6375, 203, 2535, 495}));
     controls.push_back(
         withFont(listBox(itiran::kList, {120, 840, 9360, 2580}), {"ＭＳ ゴシック", 9, true}));
+    // Under the list, beside "メニューへ", with room for the caption to grow.
+    controls.push_back(checkBox(itiran::kLoginNotice, "ログイン時に今日の要注意日を知らせる",
+                                {120, 3600, 6000, 375}));
     controls.push_back(button(itiran::kToMenu, "メニューへ", {8145, 3540, 1335, 495}));
 
     design.defaultButton = itiran::kShow;
-    design.tabOrder = {"Text1", "Text2", "Text3", "Command1", "Command3", "List1", "Command2"};
+    design.tabOrder = {"Text1",    "Text2", "Text3",  "Command1",
+                       "Command3", "List1", "Check1", "Command2"};
     design.closeCommand = itiran::kToMenu;
     return design;
 }

@@ -10,5 +10,7 @@ inline constexpr const char* kShow = "Command1";  // "表示", the default
 inline constexpr const char* kCalendarExport = "Command3";
 inline constexpr const char* kList = "List1";
 inline constexpr const char* kToMenu = "Command2";
+// "ログイン時に今日の要注意日を知らせる": the login notice's opt-in.
+inline constexpr const char* kLoginNotice = "Check1";
 
 }  // namespace bio::itiran

@@ -4,8 +4,8 @@
 
 namespace bio {
 
-Program::Program(Services services, std::filesystem::path dataDir)
-    : services_(services), dataDir_(std::move(dataDir)) {}
+Program::Program(Services services, std::filesystem::path dataDir, std::filesystem::path configDir)
+    : services_(services), dataDir_(std::move(dataDir)), configDir_(std::move(configDir)) {}
 
 Program::~Program() = default;
 

@@ -1,6 +1,7 @@
 #pragma once
 // The running program: owns the diagnosis state, the seven screens, the
-// platform services, the data directory and the open data file. Command
+// platform services, the data directory, the user's settings folder and the
+// open data file. Command
 // handlers and load actions are installed by the layers above the shell.
 
 #include <array>
@@ -34,7 +35,9 @@ class Program {
 public:
     using Action = std::function<void(Program&)>;
 
-    Program(Services services, std::filesystem::path dataDir);
+    // `configDir` is the user's settings folder (~/.config), where the
+    // desktop's login items live.
+    Program(Services services, std::filesystem::path dataDir, std::filesystem::path configDir);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -45,6 +48,7 @@ public:
     Printer& printer() { return services_.printer; }
     Clock& clock() { return services_.clock; }
     const std::filesystem::path& dataDir() const { return dataDir_; }
+    const std::filesystem::path& configDir() const { return configDir_; }
 
     // Creates the screen on first touch (running its load action).
     Screen& screen(ScreenId id);
@@ -87,6 +91,7 @@ private:
 
     Services services_;
     std::filesystem::path dataDir_;
+    std::filesystem::path configDir_;
     DiagnosisState state_;
     Cp932 cp932_;
     std::array<std::unique_ptr<Screen>, kAllScreens.size()> screens_{};

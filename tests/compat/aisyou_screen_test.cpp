@@ -218,7 +218,8 @@ class RegisterBoth : public ::testing::Test {
   protected:
     void SetUp() override {
         writeBytes(registerPath(), seedRecords(3));
-        program_ = makeProgram(Services{dialogs, printer, clock}, dir.path());
+        program_ =
+            makeProgram(Services{dialogs, printer, clock}, dir.path(), dir.path() / "config");
         program_->start();
         program_->click(ScreenId::baio, "Command2");
         program_->click(ScreenId::menyu, "Command4");

@@ -90,7 +90,8 @@ int main(int argc, char* argv[]) {
     // The same window rendered offscreen, from a fresh folder as the real one.
     QTemporaryDir dir;
     bio::SystemClock clock;
-    bio::DesktopProgram reference(QFile::encodeName(dir.path()).toStdString(), clock,
+    const std::filesystem::path dataPath = QFile::encodeName(dir.path()).toStdString();
+    bio::DesktopProgram reference(dataPath, dataPath / "config", clock,
                                   dir.filePath(QStringLiteral("window.ini")));
     reference.start();
     bio::ScreenWindow& window = *reference.view().window(bio::ScreenId::baio);

@@ -187,7 +187,8 @@ class PrintingTest : public QObject {
         ScriptedDialogs dialogs(events.sink());
         QtPrinter printer;
         FixedClock clock({2026, 12, 7});
-        auto program = makeProgram(Services{dialogs, printer, clock}, dir.path());
+        auto program =
+            makeProgram(Services{dialogs, printer, clock}, dir.path(), dir.path() / "config");
         ProgramView view(*program, placeFileIn(dir));
         program->start();
         Screen& baio = program->screen(ScreenId::baio);

@@ -25,7 +25,7 @@ QString placeFileIn(const TempDir& dir) {
 }
 
 Desktop::Desktop(const std::optional<QString>& placeFile)
-    : desktop(dir.path(), clock, placeFile.value_or(placeFileIn(dir))) {
+    : desktop(dir.path(), dir.path() / "config", clock, placeFile.value_or(placeFileIn(dir))) {
     desktop.start();
 }
 

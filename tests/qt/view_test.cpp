@@ -1,6 +1,7 @@
 // The windows as a user meets them: built from the catalogue, mirroring the
 // model both ways, the keyboard, the close box and the dialogs' timing.
 
+#include <QCheckBox>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -316,6 +317,26 @@ class ViewTest : public QObject {
             QVERIFY2(needed <= width,
                      qPrintable(QString("%1: %2 > %3").arg(caption).arg(needed).arg(width)));
         }
+    }
+
+    // The login notice's box: its caption fits beside the other controls (the
+    // test runs at 200 % too), and a click writes the login item.
+    void itiranLoginBoxFitsAndWritesTheLoginItem() {
+        Desktop d;
+        goFromMenu(d, "Command7");
+        auto* box = d.widget<QCheckBox>(ScreenId::itiran, "Check1");
+        QVERIFY(!box->isChecked());
+        QVERIFY(box->sizeHint().width() <= box->width());
+        QVERIFY(box->sizeHint().height() <= box->height());
+        for (QWidget* other :
+             box->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            QVERIFY2(other == box || !other->geometry().intersects(box->geometry()),
+                     qPrintable(other->metaObject()->className()));
+
+        QTest::mouseClick(box, Qt::LeftButton);
+        QVERIFY(d.screen(ScreenId::itiran).control("Check1").checked());
+        QVERIFY(std::filesystem::exists(d.dir.path() / "config" / "autostart" /
+                                        "jp.biorhythm.Biorhythm-notify.desktop"));
     }
 
     // Every caption of every screen resolves to a face that has its glyphs.

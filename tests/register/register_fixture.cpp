@@ -42,7 +42,7 @@ std::optional<std::string> PageDialogs::inputBox(const std::string& prompt,
 }
 
 RegisterTest::RegisterTest()
-    : program_(makeProgram(Services{dialogs, printer, clock}, dir.path())) {
+    : program_(makeProgram(Services{dialogs, printer, clock}, dir.path(), dir.path() / "config")) {
     dialogs.program = program_.get();
     program_->start();
     program_->move(ScreenId::baio, ScreenId::menyu);

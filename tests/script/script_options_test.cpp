@@ -33,6 +33,7 @@ TEST(ParseOptions, RejectsWhatItCannotRunWith) {
         {{"--verbose"}, "不明なオプションです: --verbose"},
         {{"-"}, "不明なオプションです: -"},
         {{"a.script", "b.script"}, "スクリプトは一つしか指定できません: b.script"},
+        {{"--notify", "a.script"}, "--notify ではスクリプトを指定できません: a.script"},
     };
     for (const auto& c : cases) {
         try {

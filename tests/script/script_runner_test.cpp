@@ -23,7 +23,7 @@ struct Harness {
     FixedClock clock{Date{2026, 12, 7}};
     std::ostringstream out;
     std::ostringstream err;
-    ScriptRunner runner{out, clock, dir.path()};
+    ScriptRunner runner{out, clock, dir.path(), dir.path() / "config"};
 };
 
 TEST(ScriptRunner, StartsOnBaioAndRunsToTheLastLine) {

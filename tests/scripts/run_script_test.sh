@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Usage: run_script_test.sh BIORHYTHM_SCRIPT TESTPATH
+# Usage: run_script_test.sh BIORHYTHM_SCRIPT TESTPATH [--notify]
 # Runs TESTPATH.script in a fresh directory (seeded from TESTPATH.dir/), on the
 # fixed date in TESTPATH.today (2026-12-07 when absent), and compares standard
-# output and the exit status line with TESTPATH.expected.
+# output and the exit status line with TESTPATH.expected. With --notify the
+# driver prints the login notice of that day instead of running a script.
 set -euo pipefail
 driver=$1
 test=$2
@@ -14,7 +15,9 @@ today=2026-12-07
 status=0
 # Paths a script gives the file dialogs are relative to the data directory.
 cd "$dir"
-"$driver" --dir "$dir" --today "$today" "$test.script" >"$dir/.out" 2>"$dir/.err" || status=$?
+input=("$test.script")
+[ "${3:-}" = --notify ] && input=(--notify)
+"$driver" --dir "$dir" --today "$today" "${input[@]}" >"$dir/.out" 2>"$dir/.err" || status=$?
 [ "$status" -eq 0 ] || echo "exit $status" >>"$dir/.out"
 [ -s "$dir/.err" ] && cat "$dir/.err" >>"$dir/.out"
 if ! diff -u "$test.expected" "$dir/.out"; then

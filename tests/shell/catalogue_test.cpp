@@ -17,7 +17,8 @@ const ControlDesign* findControl(const ScreenDesign& design, const std::string& 
 
 bool takesFocus(ControlKind kind) {
     return kind == ControlKind::TextBox || kind == ControlKind::OptionButton ||
-           kind == ControlKind::CommandButton || kind == ControlKind::ListBox;
+           kind == ControlKind::CheckBox || kind == ControlKind::CommandButton ||
+           kind == ControlKind::ListBox;
 }
 
 struct Expected {
@@ -47,6 +48,7 @@ const Expected kCaptions[] = {
     {S::itiran, "Label4", K::Label, "日"},
     {S::itiran, "Command1", K::CommandButton, "表示"},
     {S::itiran, "List1", K::ListBox, ""},
+    {S::itiran, "Check1", K::CheckBox, "ログイン時に今日の要注意日を知らせる"},
     {S::itiran, "Command2", K::CommandButton, "メニューへ"},
 
     {S::baio, "Frame3", K::Frame, "氏名の入力"},
@@ -469,6 +471,21 @@ TEST(Catalogue, OptionGroupsOfAisyouAreIndependent) {
     EXPECT_TRUE(aisyou.control("Option1").selected());
     EXPECT_FALSE(aisyou.control("Option3").selected());
     EXPECT_TRUE(aisyou.control("Option5").selected());
+}
+
+// itiran was laid out afresh: no control covers part of another.
+TEST(Catalogue, ItiranControlsLieApart) {
+    const std::vector<ControlDesign>& controls = screenDesign(S::itiran).controls;
+    for (const ControlDesign& a : controls) {
+        for (const ControlDesign& b : controls) {
+            if (&a >= &b) continue;
+            SCOPED_TRACE(a.name + " and " + b.name);
+            const Rect& r = a.rect;
+            const Rect& q = b.rect;
+            EXPECT_TRUE(r.left + r.width <= q.left || q.left + q.width <= r.left ||
+                        r.top + r.height <= q.top || q.top + q.height <= r.top);
+        }
+    }
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ TestProgram::TestProgram(Date today)
     : dialogs(events.sink()), printer(events.sink()), clock(today) {}
 
 Program& TestProgram::start() {
-    program_ = makeProgram(Services{dialogs, printer, clock}, dir.path());
+    program_ = makeProgram(Services{dialogs, printer, clock}, dir.path(), dir.path() / "config");
     program_->start();
     return *program_;
 }
