@@ -4,6 +4,7 @@
 #include "compat/compat.h"
 #include "overview/overview.h"
 #include "register/register.h"
+#include "register/register_file.h"
 #include "shell/navigation.h"
 
 namespace bio {
@@ -15,6 +16,8 @@ std::unique_ptr<Program> makeProgram(Services services, std::filesystem::path da
     installCompat(*program);
     installBiorhythm(*program);
     installOverview(*program);
+    // A record that a crash left half written is put back before anyone reads it.
+    recoverRegister(*program);
     return program;
 }
 

@@ -13,6 +13,7 @@
 #include "shell/screen_id.h"
 #include "state/cp932.h"
 #include "state/diagnosis_state.h"
+#include "ui/file_writer.h"
 #include "ui/screen.h"
 #include "ui/services.h"
 
@@ -45,6 +46,9 @@ public:
     Printer& printer() { return services_.printer; }
     Clock& clock() { return services_.clock; }
     const std::filesystem::path& dataDir() const { return dataDir_; }
+    // The system's calls unless a test has put its own writer in.
+    FileWriter& fileWriter() { return *fileWriter_; }
+    void useFileWriter(FileWriter& writer) { fileWriter_ = &writer; }
 
     // Creates the screen on first touch (running its load action).
     Screen& screen(ScreenId id);
@@ -87,6 +91,8 @@ private:
 
     Services services_;
     std::filesystem::path dataDir_;
+    FileWriter systemWriter_;
+    FileWriter* fileWriter_ = &systemWriter_;
     DiagnosisState state_;
     Cp932 cp932_;
     std::array<std::unique_ptr<Screen>, kAllScreens.size()> screens_{};
