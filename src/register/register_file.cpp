@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <optional>
 #include <string_view>
 #include <thread>
 #include <utility>
+#include <variant>
 
 #include "register/data_directory.h"
 #include "register/file_io.h"
@@ -157,18 +159,25 @@ Status writeRecordBytes(Program& p, int fd, int k, std::string_view bytes, off_t
             return journaled;
     }
     std::size_t written = 0;
-    if (writeAll(writer, fd, bytes, offset, written) && writer.flush(fd) == 0)
-        return existing ? removeJournal(writer, p.dataDir()) : Status(Done{});
-    FileFailure failed = failure(FileStep::Write, errno);
-    // Neither a torn record nor a longer file should remain; if one does, the user hears of it.
-    if (existing) {
-        failed.undone = playBackJournal(writer, p.dataDir()).ok();
-    } else if (written > 0) {
-        std::size_t restored = 0;
-        failed.undone = writeAll(writer, fd, previous, offset, restored) &&
-                        writer.truncate(fd, size) == 0 && writer.flush(fd) == 0;
+    std::optional<FileFailure> failed;
+    if (!writeAll(writer, fd, bytes, offset, written) || writer.flush(fd) != 0) {
+        failed = failure(FileStep::Write, errno);
+    } else if (existing) {
+        // Until the journal is gone for good, a crash would put the old record back.
+        if (Status removed = removeJournal(writer, p.dataDir()); !removed)
+            failed = std::get<FileFailure>(removed.error());
     }
-    return failed;
+    if (!failed) return Done{};
+    // Neither a torn record nor a longer file should remain, nor a record the
+    // user is told was not written; if one does, the user hears of it.
+    if (written > 0) {
+        std::size_t restored = 0;
+        failed->undone = writeAll(writer, fd, previous, offset, restored) &&
+                         writer.truncate(fd, size) == 0 && writer.flush(fd) == 0;
+    }
+    // With the old bytes back, a journal left behind would only repeat them.
+    if (existing && failed->undone) static_cast<void>(removeJournal(writer, p.dataDir()));
+    return *failed;
 }
 
 }  // namespace
