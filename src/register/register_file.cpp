@@ -141,15 +141,16 @@ Result<std::string> wholeRecordBytes(Program& p, int fd, int limit) {
     return bytes;
 }
 
-// Writes record k of the locked register, `size` bytes long, and flushes it;
-// reports success only once it is on disk. An existing record is overwritten
-// under the journal, so that a power cut leaves it old or new. Beyond the whole
-// records no journal is needed: a record cut short there is no record. A
-// failed write puts the old bytes back.
-Status writeRecordBytes(Program& p, int fd, int k, std::string_view bytes, off_t size) {
+// Writes `bytes`, whole records, from record k on into the locked register,
+// `size` bytes long, and flushes them: success is reported only once they are
+// on disk. Where they replace existing records the old ones go to the journal
+// first, so that a power cut leaves them old or new; beyond the whole records
+// no journal is needed, as a record cut short there is no record. A failed
+// write puts the old bytes back.
+Status writeRecords(Program& p, int fd, int k, std::string_view bytes, off_t size) {
     FileWriter& writer = p.fileWriter();
     const off_t offset = recordOffset(k);
-    std::string previous(kRecordBytes, '\0');
+    std::string previous(bytes.size(), '\0');
     const ssize_t kept = readAt(fd, previous.data(), previous.size(), offset);
     if (kept < 0) return failure(FileStep::Read, errno);
     previous.resize(static_cast<std::size_t>(kept));
@@ -233,7 +234,7 @@ Status writeRecord(Program& p, int k, const RegisterRecord& record) {
     const Result<off_t> size = fileSize(locked->fd);
     if (!size) return size.error();
     if (k > wholeRecords(*size) && k > kMaxRecords) return RegisterFull{kMaxRecords};
-    return writeRecordBytes(p, locked->fd, k, encodeRecord(p.cp932(), record), *size);
+    return writeRecords(p, locked->fd, k, encodeRecord(p.cp932(), record), *size);
 }
 
 Result<int> appendRecord(Program& p, RegisterRecord record) {
@@ -244,7 +245,7 @@ Result<int> appendRecord(Program& p, RegisterRecord record) {
     const int k = wholeRecords(*size) + 1;
     if (k > kMaxRecords) return RegisterFull{kMaxRecords};
     record.number = numberText(k);
-    if (Status written = writeRecordBytes(p, locked->fd, k, encodeRecord(p.cp932(), record), *size);
+    if (Status written = writeRecords(p, locked->fd, k, encodeRecord(p.cp932(), record), *size);
         !written)
         return written.error();
     return k;

@@ -17,8 +17,10 @@ namespace bio {
 namespace {
 
 constexpr std::size_t kChecksumDigits = 16;
-// A journal holds one record; anything longer is not one of ours.
-constexpr std::size_t kLongestJournal = 4096;
+// A journal holds at most the old bytes of every record the register has room
+// for; anything longer is not one of ours.
+constexpr std::size_t kLongestJournal = 64 * 1024;
+static_assert(kMaxRecords * kRecordBytes + 64 <= kLongestJournal);
 
 FileFailure journalFailure(FileStep step, int errorNumber) {
     return {kJournalFileName, step, errorNumber};
@@ -109,13 +111,14 @@ Status playBackJournal(FileWriter& writer, const std::filesystem::path& dir) {
     const int fd = ::open(journalPath(dir).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 && errno == ENOENT) return Done{};
     if (fd < 0) return journalFailure(FileStep::Open, errno);
-    std::string text(kLongestJournal, '\0');
+    std::string text(kLongestJournal + 1, '\0');
     const ssize_t got = readAt(fd, text.data(), text.size(), 0);
     const int error = errno;
     ::close(fd);
     if (got < 0) return journalFailure(FileStep::Read, error);
     text.resize(static_cast<std::size_t>(got));
-    if (const std::optional<JournalEntry> entry = parseJournal(text)) {
+    if (const std::optional<JournalEntry> entry =
+            text.size() <= kLongestJournal ? parseJournal(text) : std::nullopt) {
         if (Status put = putBack(writer, dir, *entry); !put) return put;
     }
     return removeJournal(writer, dir);
