@@ -13,7 +13,6 @@
 #include <thread>
 #include <vector>
 
-#include "register/record_layout.h"
 #include "register/register_file.h"
 #include "testing/program_fixture.h"
 
@@ -21,20 +20,13 @@ namespace bio {
 namespace {
 
 using testing::readBytes;
+using testing::seedRecords;
 using testing::TestProgram;
 using testing::writeBytes;
 
 const std::string kBusy =
     "msgbox \"登録簿がほかのプログラムで使用中です。しばらくしてからもう一度お試しください。\" "
     "title \"誤り警告\" -> ok";
-
-std::string seedRecords(const Cp932& cp932, int count) {
-    std::string bytes;
-    for (int k = 1; k <= count; ++k)
-        bytes += encodeRecord(cp932, {std::to_string(k), "Seed" + std::to_string(k), "昭和", "40",
-                                      "5", std::to_string(k)});
-    return bytes;
-}
 
 // Another program's hold on the register, taken through a file of its own.
 class OtherProgramsLock {

@@ -18,7 +18,6 @@
 #include <string>
 #include <vector>
 
-#include "register/record_layout.h"
 #include "register/register_file.h"
 #include "register/register_journal.h"
 #include "testing/program_fixture.h"
@@ -27,6 +26,7 @@ namespace bio {
 namespace {
 
 using testing::readBytes;
+using testing::seedRecords;
 using testing::TestProgram;
 using testing::writeBytes;
 
@@ -194,14 +194,6 @@ Files filesIn(const std::filesystem::path& dir) {
     for (const auto& entry : std::filesystem::directory_iterator(dir))
         files[entry.path().filename()] = readBytes(entry.path());
     return files;
-}
-
-std::string seedRecords(const Cp932& cp932, int count) {
-    std::string bytes;
-    for (int k = 1; k <= count; ++k)
-        bytes += encodeRecord(cp932, {std::to_string(k), "旧" + std::to_string(k), "昭和", "40",
-                                      "5", std::to_string(k)});
-    return bytes;
 }
 
 // Runs `command` on a register of `count` records with the writer recording.
