@@ -1,7 +1,9 @@
 #include "app/app.h"
 
+#include "app/version.h"
 #include "biorhythm/biorhythm.h"
 #include "compat/compat.h"
+#include "overview/calendar_export.h"
 #include "overview/overview.h"
 #include "register/register.h"
 #include "register/register_file.h"
@@ -16,6 +18,7 @@ std::unique_ptr<Program> makeProgram(Services services, std::filesystem::path da
     installCompat(*program);
     installBiorhythm(*program);
     installOverview(*program);
+    installCalendarExport(*program, kVersion);
     // A record that a crash left half written is put back before anyone reads it.
     recoverRegister(*program);
     return program;

@@ -10,13 +10,8 @@ namespace {
 // The boxes moved by `months`; false (after telling the user) when they hold
 // no date that can step, and then they keep what was typed.
 bool stepBoxes(Program& p, Screen& screen, const DateBoxes& boxes, int months) {
-    const std::optional<Date> typed = steppableDate(screen, boxes);
-    if (!typed) {
-        warn(p,
-             "西暦年月日が正しい日付ではありません。年は1～9999、月は1～12、"
-             "日は1～31の整数で入力してください。");
-        return false;
-    }
+    const std::optional<Date> typed = steppableBoxes(p, screen, boxes);
+    if (!typed) return false;
     const std::optional<Date> stepped = stepMonth(*typed, months);
     if (!stepped) {
         warn(p, months < 0 ? "1年1月より前の月には戻れません。"
@@ -28,6 +23,16 @@ bool stepBoxes(Program& p, Screen& screen, const DateBoxes& boxes, int months) {
 }
 
 }  // namespace
+
+std::optional<Date> steppableBoxes(Program& p, const Screen& screen, const DateBoxes& boxes) {
+    const std::optional<Date> typed = steppableDate(screen, boxes);
+    if (!typed) {
+        warn(p,
+             "西暦年月日が正しい日付ではありません。年は1～9999、月は1～12、"
+             "日は1～31の整数で入力してください。");
+    }
+    return typed;
+}
 
 void installMonthSteps(Program& p, ScreenId result, const MonthCommands& commands, ScreenId input,
                        const DateBoxes& boxes, const Program::Action& run) {

@@ -3,10 +3,16 @@
 // back or on, then the input screen's own run, so that a user steps through
 // the months without retyping them.
 
+#include <optional>
+
 #include "shell/program.h"
 #include "shell/today.h"
 
 namespace bio {
+
+// The date in `boxes` when it is one the months can step from; nullopt after
+// telling the user what to type.
+std::optional<Date> steppableBoxes(Program& p, const Screen& screen, const DateBoxes& boxes);
 
 // The month commands of a result screen.
 struct MonthCommands {

@@ -61,6 +61,8 @@ void runbio(Program& p) {
     p.move(ScreenId::baio, ScreenId::sindan);
 
     calcdays(p);
+    s.readingName = s.names[s.person];
+    s.readingBirth = {s.y1, s.m1, s.d1};
     showDayCounts(p);
     // The target date's cycle days, kept for printing: the graph recomputes them for the 1st.
     s.saveemo = s.emoday[s.person];

@@ -1,6 +1,7 @@
 #include "calendar/calendar.h"
 
 #include <cmath>
+#include <tuple>
 
 #include "state/numbers.h"
 #include "state/utf8.h"
@@ -18,6 +19,18 @@ constexpr std::array<std::string_view, 7> kWeekdayNames{
 };
 
 constexpr std::array<double, kEraNames.size()> kEraBaseYears{1868, 1912, 1926, 1989, 2019};
+// The first day of each era; 明治 from the first day of its base year.
+constexpr std::array<Date, kEraNames.size()> kEraStarts{{
+    {1868, 1, 1},
+    {1912, 7, 30},
+    {1926, 12, 25},
+    {1989, 1, 8},
+    {2019, 5, 1},
+}};
+
+bool onOrAfter(const Date& day, const Date& start) {
+    return std::tie(day.year, day.month, day.day) >= std::tie(start.year, start.month, start.day);
+}
 
 }  // namespace
 
@@ -69,6 +82,14 @@ double westernYear(std::string_view eraname, double erayear) {
         if (eraname == kEraNames[i]) return kEraBaseYears[i] + erayear - 1;
     }
     return 0;
+}
+
+std::optional<EraYear> eraOn(const Date& day) {
+    for (std::size_t i = kEraNames.size(); i-- > 0;) {
+        if (onOrAfter(day, kEraStarts[i]))
+            return EraYear{kEraNames[i], day.year - static_cast<int>(kEraBaseYears[i]) + 1};
+    }
+    return std::nullopt;
 }
 
 std::string_view eraOfField(std::string_view eraField) {

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string_view>
 
+#include "state/date.h"
+
 namespace bio {
 
 // Day number of a date: day 0 is 4 March 1900. Every year divisible by 4
@@ -46,6 +48,15 @@ inline constexpr std::array<std::string_view, 5> kEraNames{"明治", "大正", "
 
 // Western year of an era date; 0 for any text but the era names.
 double westernYear(std::string_view eraname, double erayear);
+
+// The era in force on a day and the day's year in it, so that westernYear
+// gives the day's year back: 1989-01-07 is 昭和 64, 1989-01-08 平成 1.
+// 明治 counts from 1 January 1868; nullopt before that.
+struct EraYear {
+    std::string_view era;
+    int year = 0;  // 1..
+};
+std::optional<EraYear> eraOn(const Date& day);
 
 // The era name a stored era field begins with (its first two characters, so
 // the register's padding does not count), or "" when it names none.

@@ -66,7 +66,7 @@ bool appendPerson(Program& p, const aisyou::PersonControls& person) {
         .month = screen.text(person.birthBoxes[1]),
         .day = screen.text(person.birthBoxes[2]),
     };
-    const std::optional<int> k = orWarn(p, appendRecord(p, record));
+    const std::optional<int> k = orWarn(p, appendRecords(p, {record}));
     if (k) p.state().recno = static_cast<int16_t>(*k);
     return k.has_value();
 }

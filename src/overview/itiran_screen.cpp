@@ -23,15 +23,20 @@ std::string summaryLine(const Screen& screen, const std::vector<OverviewLine>& p
 
 }  // namespace
 
-void overview(Program& p) {
-    Screen& screen = p.screen(ScreenId::itiran);
-    const std::optional<Date> day = realDate(screen, itiran::kDayBoxes);
+std::optional<Date> overviewDay(Program& p) {
+    const std::optional<Date> day = realDate(p.screen(ScreenId::itiran), itiran::kDayBoxes);
     if (!day) {
         warn(p,
              "基準日が正しい日付ではありません。年は1～9999、月は1～12、"
              "日はその月にある日を整数で入力してください。");
-        return;
     }
+    return day;
+}
+
+void overview(Program& p) {
+    const std::optional<Date> day = overviewDay(p);
+    if (!day) return;
+    Screen& screen = p.screen(ScreenId::itiran);
     const std::optional<std::vector<RegisterRecord>> records = orWarn(p, readAllRecords(p));
     if (!records) return;  // the user has been told; the list stays as it was
 

@@ -2,6 +2,7 @@
 // The register at a glance: everyone's biorhythm for one day on itiran,
 // reached from the menu's "一　覧　表".
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,10 +21,15 @@ void installOverview(Program& p);
 void showOverview(Program& p);
 // itiran.Command1 "表示" and Enter: the list for the day in the date boxes.
 void overview(Program& p);
+// The day in itiran's date boxes; nullopt, after telling the user, when it
+// is no real day.
+std::optional<Date> overviewDay(Program& p);
 
 struct OverviewLine {
     std::string text;
-    bool caution = false;  // at least one rhythm on a caution day
+    bool caution = false;              // at least one rhythm on a caution day
+    std::string name;                  // as stored, without padding
+    std::optional<DateNumbers> birth;  // when the line shows verdicts
 };
 
 // One line per record with a name, in record order (record k is records[k - 1]):

@@ -68,16 +68,17 @@ std::string_view verdictWord(std::optional<Verdict> verdict) {
 
 OverviewLine personLine(int number, const RegisterRecord& record, const Date& today) {
     OverviewLine line;
-    line.text = numberText(number) + "．" + std::string(withoutPadding(record.name)) + "（" +
+    line.name = withoutPadding(record.name);
+    line.text = numberText(number) + "．" + line.name + "（" +
                 std::string(withoutPadding(record.era)) + std::string(yearShown(record.year)) +
                 "年" + std::string(withoutPadding(record.month)) + "月" +
                 std::string(withoutPadding(record.day)) + "日生）";
-    const std::optional<DateNumbers> birth = birthOf(record, today);
-    if (!birth) {
+    line.birth = birthOf(record, today);
+    if (!line.birth) {
         line.text += "　生年月日を読めません";
         return line;
     }
-    const Reading reading = readingFor(*birth, numbersOf(today));
+    const Reading reading = readingFor(*line.birth, numbersOf(today));
     line.caution = reading.hasCautionDay();
     for (Rhythm rhythm : kRhythms) {
         line.text += "　" + std::string(rhythmName(rhythm)) + "：" +

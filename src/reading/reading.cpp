@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "calendar/month_step.h"
 #include "state/numbers.h"
 
 namespace bio {
@@ -32,6 +33,12 @@ std::variant<DateNumbers, BirthProblem> readBirth(const TypedBirth& stored) {
     if (*month < 1 || *month > 12) return BirthProblem::MonthOutOfRange;
     if (*day < 1 || *day > 31) return BirthProblem::DayOutOfRange;
     return DateNumbers{westernYear(era, *eraYear), *month, *day};
+}
+
+std::optional<Date> realBirthDate(const TypedBirth& stored) {
+    const auto read = readBirth(stored);
+    const DateNumbers* birth = std::get_if<DateNumbers>(&read);
+    return birth ? realDate(*birth) : std::nullopt;
 }
 
 bool Reading::hasCautionDay() const {

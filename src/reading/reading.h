@@ -43,6 +43,9 @@ enum class BirthProblem {
 // texts, a month 1..12 and a day 1..31 (any month may count 31 days, as a
 // reading takes them); otherwise the reason it cannot be read.
 std::variant<DateNumbers, BirthProblem> readBirth(const TypedBirth& stored);
+// The day of the calendar a stored birth names: readBirth's date when that
+// day exists (no 31 April) in the years 1..9999; nullopt otherwise.
+std::optional<Date> realBirthDate(const TypedBirth& stored);
 
 // Where a person stands on one day: the day count of the readings (every
 // fourth year a leap year) and the cycle days it gives.

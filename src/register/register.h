@@ -1,5 +1,6 @@
 #pragma once
-// The register's commands: search and browse on the menu, the update screen.
+// The register's commands: search and browse on the menu, the update screen,
+// the CSV export and import on hyouji.
 
 namespace bio {
 

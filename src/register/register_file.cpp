@@ -237,18 +237,22 @@ Status writeRecord(Program& p, int k, const RegisterRecord& record) {
     return writeRecords(p, locked->fd, k, encodeRecord(p.cp932(), record), *size);
 }
 
-Result<int> appendRecord(Program& p, RegisterRecord record) {
+Result<int> appendRecords(Program& p, std::vector<RegisterRecord> records) {
     const Result<LockedRegister> locked = lockedRegister(p, LOCK_EX);
     if (!locked) return locked.error();
     const Result<off_t> size = fileSize(locked->fd);
     if (!size) return size.error();
-    const int k = wholeRecords(*size) + 1;
-    if (k > kMaxRecords) return RegisterFull{kMaxRecords};
-    record.number = numberText(k);
-    if (Status written = writeRecords(p, locked->fd, k, encodeRecord(p.cp932(), record), *size);
-        !written)
+    const int first = wholeRecords(*size) + 1;
+    if (first - 1 + static_cast<int>(records.size()) > kMaxRecords)
+        return RegisterFull{kMaxRecords};
+    std::string bytes;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        records[i].number = numberText(first + static_cast<int>(i));
+        bytes += encodeRecord(p.cp932(), records[i]);
+    }
+    if (Status written = writeRecords(p, locked->fd, first, bytes, *size); !written)
         return written.error();
-    return k;
+    return first;
 }
 
 Status scanRegister(Program& p, const std::function<void(int k, const RegisterRecord&)>& visit,

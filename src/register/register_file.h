@@ -45,10 +45,11 @@ Result<RegisterRecord> readRecord(Program& p, int k);
 // gap reads as empty records). Refused when it would make the register longer
 // than kMaxRecords records.
 Status writeRecord(Program& p, int k, const RegisterRecord& record);
-// Appends the record after the whole records in the register at this moment,
-// with its position as its number field; the position, or RegisterFull when
-// the register has no room left.
-Result<int> appendRecord(Program& p, RegisterRecord record);
+// Appends `records` after the whole records in the register at this moment
+// (over a partial one), each with its position as its number field, in one
+// write; all or none of them. Gives the position of the first, or RegisterFull
+// when the register has no room for them all.
+Result<int> appendRecords(Program& p, std::vector<RegisterRecord> records);
 // Opens the register and visits records 1..N in order, counting in recno, which
 // ends at N + 2. A register of more than `limit` records is refused before
 // anything is visited, and recno is then left alone.

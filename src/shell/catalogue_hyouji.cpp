@@ -16,9 +16,13 @@ ScreenDesign hyoujiDesign() {
     addRegisterHeadings(design.controls, 600);
     for (int row = 0; row < hyouji::kRows; ++row)
         addRegisterRow(design, row, 960 + 480 * row);  // 960..5280
-    // Right-aligned with the last column, under row 9 (which ends at 5655).
+    // Under row 9 (which ends at 5655): the register in and out of
+    // spreadsheets, then "メニューへ" right-aligned with the last column.
+    design.controls.push_back(button(hyouji::kExport, "CSVへ書き出し", {1800, 5760, 1815, 495}));
+    design.controls.push_back(button(hyouji::kImport, "CSVから読み込み", {3720, 5760, 1815, 495}));
     design.controls.push_back(button(hyouji::kToMenu, "メニューへ", {5640, 5760, 1335, 495}));
-    design.tabOrder.push_back(hyouji::kToMenu);
+    for (const char* command : {hyouji::kExport, hyouji::kImport, hyouji::kToMenu})
+        design.tabOrder.push_back(command);
     design.closeCommand = hyouji::kToMenu;
     return design;
 }

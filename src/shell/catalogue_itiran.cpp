@@ -26,11 +26,13 @@ ScreenDesign itiranDesign() {
                  }});
     controls.push_back(button(itiran::kShow, "表示", {4920, 203, 1335, 495}));
     controls.push_back(
+        button(itiran::kCalendarExport, "カレンダー書き出し", {6375, 203, 2535, 495}));
+    controls.push_back(
         withFont(listBox(itiran::kList, {120, 840, 9360, 2580}), {"ＭＳ ゴシック", 9, true}));
     controls.push_back(button(itiran::kToMenu, "メニューへ", {8145, 3540, 1335, 495}));
 
     design.defaultButton = itiran::kShow;
-    design.tabOrder = {"Text1", "Text2", "Text3", "Command1", "List1", "Command2"};
+    design.tabOrder = {"Text1", "Text2", "Text3", "Command1", "Command3", "List1", "Command2"};
     design.closeCommand = itiran::kToMenu;
     return design;
 }

@@ -56,6 +56,7 @@ ScreenDesign sindanDesign() {
         menuCommand(sindan::kBack, "データセット画面へ"),
         menuCommand(sindan::kPreviousMonth, "前月"),
         menuCommand(sindan::kNextMonth, "翌月"),
+        menuCommand(sindan::kCalendarExport, "カレンダー書き出し"),
     };
     design.tabOrder = {"Text9", "Text10", "Text11", "Text12", "Text1", "List1", "Text3", "Text2"};
     return design;

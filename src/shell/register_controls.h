@@ -7,6 +7,8 @@ namespace bio {
 namespace hyouji {
 inline constexpr int kRows = 10;
 inline constexpr const char* kToMenu = "Command1";
+inline constexpr const char* kExport = "Command2";  // "CSVへ書き出し"
+inline constexpr const char* kImport = "Command3";  // "CSVから読み込み"
 }  // namespace hyouji
 
 namespace kousin {

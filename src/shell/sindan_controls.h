@@ -32,5 +32,6 @@ inline constexpr const char* kToMenu = "menyuhe";
 inline constexpr const char* kBack = "back";
 inline constexpr const char* kPreviousMonth = "zengetu";
 inline constexpr const char* kNextMonth = "yokugetu";
+inline constexpr const char* kCalendarExport = "karenda";
 
 }  // namespace bio::sindan

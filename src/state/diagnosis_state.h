@@ -80,6 +80,10 @@ struct DiagnosisState {
     // By person index: the compatibility run overwrites the shared birth fields
     // with person 2's, so its report keeps each person's here.
     std::array<BirthRecord, 3> births{};
+    // The person sindan shows, as the biorhythm run read them: the
+    // compatibility run reuses names(1) and the birth fields for its own.
+    std::string readingName;
+    DateNumbers readingBirth;
 
     GraphState graph;
 

@@ -13,6 +13,7 @@
 
 #include "desktop/frame_box.h"
 #include "desktop/japanese_fonts.h"
+#include "desktop/twips.h"
 #include "qt_test_support.h"
 #include "register/record_layout.h"
 #include "shell/catalogue.h"
@@ -284,6 +285,37 @@ class ViewTest : public QObject {
         QVERIFY(list->visualItemRect(list->item(10)).bottom() < list->viewport()->height());
         QCOMPARE(list->item(1)->foreground().color(), list->palette().color(QPalette::Text));
         QCOMPARE(list->item(2)->foreground().color(), QColor(255, 0, 0));
+    }
+
+    // Every button's caption fits inside it, with the style's margins, at
+    // 100 % and at 200 % (twice the logical resolution: the font and the twips
+    // grow, the margins do not).
+    void buttonCaptionsFit_data() {
+        QTest::addColumn<ScreenId>("id");
+        QTest::addColumn<double>("scale");
+        for (ScreenId id : kAllScreens)
+            for (double scale : {1.0, 2.0})
+                QTest::addRow("%s %d%%", std::string(screenName(id)).c_str(), int(scale * 100))
+                    << id << scale;
+    }
+
+    void buttonCaptionsFit() {
+        QFETCH(ScreenId, id);
+        QFETCH(double, scale);
+        const ScreenDesign& design = screenDesign(id);
+        const QPushButton button;
+        const int margins = button.style()->pixelMetric(QStyle::PM_ButtonMargin) +
+                            2 * button.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        for (const ControlDesign& control : design.controls) {
+            if (control.kind != ControlKind::CommandButton) continue;
+            QFont font = qtFont(control.font.value_or(design.font));
+            font.setPointSizeF(font.pointSizeF() * scale);
+            const QString caption = QString::fromStdString(control.caption);
+            const int needed = QFontMetrics(font).horizontalAdvance(caption) + margins;
+            const int width = pixelRect(control.rect, button.logicalDpiX() * scale).width();
+            QVERIFY2(needed <= width,
+                     qPrintable(QString("%1: %2 > %3").arg(caption).arg(needed).arg(width)));
+        }
     }
 
     // Every caption of every screen resolves to a face that has its glyphs.

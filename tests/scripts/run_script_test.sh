@@ -12,6 +12,8 @@ trap 'rm -rf "$dir"' EXIT
 today=2026-12-07
 [ -f "$test.today" ] && today=$(cat "$test.today")
 status=0
+# Paths a script gives the file dialogs are relative to the data directory.
+cd "$dir"
 "$driver" --dir "$dir" --today "$today" "$test.script" >"$dir/.out" 2>"$dir/.err" || status=$?
 [ "$status" -eq 0 ] || echo "exit $status" >>"$dir/.out"
 [ -s "$dir/.err" ] && cat "$dir/.err" >>"$dir/.out"

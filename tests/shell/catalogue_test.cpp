@@ -92,6 +92,8 @@ const Expected kCaptions[] = {
     {S::hyouji, "Label5", K::Label, "月"},
     {S::hyouji, "Label6", K::Label, "日"},
     {S::hyouji, "Command1", K::CommandButton, "メニューへ"},
+    {S::hyouji, "Command2", K::CommandButton, "CSVへ書き出し"},
+    {S::hyouji, "Command3", K::CommandButton, "CSVから読み込み"},
 
     {S::kousin, "Label7", K::Label, "更新データ入力後更新ボタンをクリックしてください"},
     {S::kousin, "Label1", K::Label, "番号"},
@@ -250,6 +252,23 @@ TEST(Catalogue, EveryControlLiesInsideItsContainer) {
     }
 }
 
+// hyouji's buttons and record boxes never overlap; twips scale alike at
+// 100 % and 200 %, so neither do their windows. (Other screens keep the
+// overlaps their designs drew.)
+TEST(Catalogue, HyoujiControlsDoNotOverlap) {
+    const std::vector<ControlDesign>& controls = screenDesign(S::hyouji).controls;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const Rect& a = controls[i].rect;
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+            const Rect& b = controls[j].rect;
+            EXPECT_FALSE(a.left < b.left + b.width && b.left < a.left + a.width &&
+                         a.top < b.top + b.height && b.top < a.top + a.height)
+                << controlKey(controls[i].name, controls[i].index) << " and "
+                << controlKey(controls[j].name, controls[j].index);
+        }
+    }
+}
+
 TEST(Catalogue, DefaultButtonsAreTheRunAndShowButtons) {
     for (ScreenId id : kAllScreens) {
         const ScreenDesign& design = screenDesign(id);
@@ -298,7 +317,7 @@ TEST(Catalogue, ButtonsAndMenusComeInDesignOrder) {
                                         "Command7", "Command6"}));
     EXPECT_EQ(keysOfKind(S::sindan, K::MenuCommand),
               (std::vector<std::string>{"messeji", "gurafu", "ryouinsatu", "repoto", "menyuhe",
-                                        "back", "zengetu", "yokugetu"}));
+                                        "back", "zengetu", "yokugetu", "karenda"}));
     EXPECT_EQ(
         keysOfKind(S::aisyousin, K::MenuCommand),
         (std::vector<std::string>{"back", "mnback", "syuuryou", "repoto", "zengetu", "yokugetu"}));

@@ -1,0 +1,163 @@
+#include "register/birth_text.h"
+
+#include <array>
+#include <utility>
+
+#include "calendar/calendar.h"
+#include "calendar/month_step.h"
+#include "state/numbers.h"
+
+namespace bio {
+
+namespace {
+
+constexpr std::array<std::string_view, 3> kBlanks{" ", "\t", "　"};
+
+constexpr const char* kUnreadableBirth = "生年月日を読めません";
+constexpr const char* kNoSuchDay = "生年月日が実在しない日付です";
+constexpr const char* kBeforeMeiji = "生年月日が1868年より前です";
+
+// The text without the blanks at its front, or at its back.
+std::string_view dropBlanks(std::string_view text, bool front) {
+    for (bool dropped = true; dropped;) {
+        dropped = false;
+        for (std::string_view blank : kBlanks) {
+            if (front ? text.starts_with(blank) : text.ends_with(blank)) {
+                text =
+                    front ? text.substr(blank.size()) : text.substr(0, text.size() - blank.size());
+                dropped = true;
+            }
+        }
+    }
+    return text;
+}
+
+// A date in one text, read piece by piece; blanks between the pieces do not count.
+class DateText {
+  public:
+    explicit DateText(std::string_view text) : rest_(text) {}
+
+    bool take(std::string_view token) {
+        skipBlanks();
+        if (!rest_.starts_with(token)) return false;
+        rest_.remove_prefix(token.size());
+        return true;
+    }
+
+    // A whole number of 1..maxDigits digits, half-width or full-width (as an
+    // input method types them).
+    std::optional<int> number(int maxDigits) {
+        skipBlanks();
+        int value = 0;
+        int digits = 0;
+        for (std::optional<int> digit; (digit = takeDigit());) {
+            if (++digits > maxDigits) return std::nullopt;
+            value = value * 10 + *digit;
+        }
+        if (digits == 0) return std::nullopt;
+        return value;
+    }
+
+    bool atEnd() {
+        skipBlanks();
+        return rest_.empty();
+    }
+
+  private:
+    void skipBlanks() { rest_ = dropBlanks(rest_, true); }
+
+    std::optional<int> takeDigit() {
+        if (!rest_.empty() && rest_[0] >= '0' && rest_[0] <= '9') {
+            const int digit = rest_[0] - '0';
+            rest_.remove_prefix(1);
+            return digit;
+        }
+        // "０" .. "９": EF BC 90 .. EF BC 99.
+        if (rest_.size() >= 3 && rest_.starts_with("\xEF\xBC")) {
+            const auto last = static_cast<unsigned char>(rest_[2]);
+            if (last >= 0x90 && last <= 0x99) {
+                rest_.remove_prefix(3);
+                return last - 0x90;
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::string_view rest_;
+};
+
+std::variant<TypedBirth, std::string> birthOnDay(int year, int month, int day) {
+    const std::optional<Date> date = realDate({double(year), double(month), double(day)});
+    if (!date) return kNoSuchDay;
+    const std::optional<EraYear> era = eraOn(*date);
+    if (!era) return kBeforeMeiji;
+    return TypedBirth{std::string(era->era), numberText(era->year), numberText(month),
+                      numberText(day)};
+}
+
+// The month and day after the year and its separator, up to the end of the text.
+std::optional<std::pair<int, int>> monthAndDay(DateText& date, std::string_view afterMonth,
+                                               std::string_view afterDay) {
+    const std::optional<int> month = date.number(2);
+    if (!month || !date.take(afterMonth)) return std::nullopt;
+    const std::optional<int> day = date.number(2);
+    date.take(afterDay);  // may be left out
+    if (!day || !date.atEnd()) return std::nullopt;
+    return std::pair(*month, *day);
+}
+
+std::variant<TypedBirth, std::string> eraBirth(DateText& date, std::string_view era) {
+    const std::optional<int> year = date.take("元") ? std::optional(1) : date.number(4);
+    if (!year || !date.take("年")) return kUnreadableBirth;
+    const auto monthDay = monthAndDay(date, "月", "日");
+    if (!monthDay) return kUnreadableBirth;
+    return TypedBirth{std::string(era), numberText(*year), numberText(monthDay->first),
+                      numberText(monthDay->second)};
+}
+
+// The separators after the year, the month and the day of a Western date.
+struct WesternStyle {
+    std::string_view year, month, day;
+};
+constexpr std::array<WesternStyle, 5> kWesternStyles{{
+    {"/", "/", ""},
+    {"-", "-", ""},
+    {"／", "／", ""},
+    {"－", "－", ""},
+    {"年", "月", "日"},
+}};
+
+std::variant<TypedBirth, std::string> westernBirth(DateText& date) {
+    const std::optional<int> year = date.number(4);
+    if (!year) return kUnreadableBirth;
+    for (const WesternStyle& style : kWesternStyles) {
+        if (!date.take(style.year)) continue;
+        const auto monthDay = monthAndDay(date, style.month, style.day);
+        if (!monthDay) return kUnreadableBirth;
+        return birthOnDay(*year, monthDay->first, monthDay->second);
+    }
+    return kUnreadableBirth;
+}
+
+}  // namespace
+
+std::variant<TypedBirth, std::string> birthOfText(std::string_view text) {
+    DateText date(text);
+    for (std::string_view era : kEraNames)
+        if (date.take(era)) return eraBirth(date, era);
+    return westernBirth(date);
+}
+
+std::optional<std::string> birthProblem(const TypedBirth& birth) {
+    const auto read = readBirth(birth);
+    const DateNumbers* numbers = std::get_if<DateNumbers>(&read);
+    if (!numbers) return kUnreadableBirth;
+    if (!realDate(*numbers)) return kNoSuchDay;
+    return std::nullopt;
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    return dropBlanks(dropBlanks(text, true), false);
+}
+
+}  // namespace bio
