@@ -35,7 +35,8 @@ bool askRunningProgram(const QString& name) {
 std::unique_ptr<SingleInstance> SingleInstance::claim(const std::filesystem::path& dataDir) {
     const QString name = socketPath(dataDir);
     // Two starts at once must not both find no program and each replace the
-    // other's socket as one left behind.
+    // other's socket as one left behind. A start that keeps the lock longer
+    // than that hangs: go on without it.
     QLockFile starting(name + QStringLiteral(".lock"));
     starting.tryLock(kConnectMilliseconds * 4);
     if (askRunningProgram(name)) return nullptr;
