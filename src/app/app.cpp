@@ -6,6 +6,7 @@
 #include "overview/calendar_export.h"
 #include "overview/overview.h"
 #include "register/register.h"
+#include "register/register_file.h"
 #include "shell/navigation.h"
 
 namespace bio {
@@ -19,6 +20,8 @@ std::unique_ptr<Program> makeProgram(Services services, std::filesystem::path da
     installBiorhythm(*program);
     installOverview(*program);
     installCalendarExport(*program, kVersion);
+    // A record that a crash left half written is put back before anyone reads it.
+    recoverRegister(*program);
     return program;
 }
 

@@ -52,19 +52,23 @@ void setPersonFromRegister(Program& p, const aisyou::PersonControls& person) {
     fillPersonFromRecord(p, person, *number);
 }
 
-// The person's boxes as a record numbered recno.
-Status writePerson(Program& p, const aisyou::PersonControls& person) {
+// Appends the person's boxes as a record after the whole records the register
+// holds at this moment, numbered by its position, which recno then tells: with
+// one program N + 1 for person 1 and N + 2 for person 2, with another program
+// registering in between, after its records instead of over them.
+bool appendPerson(Program& p, const aisyou::PersonControls& person) {
     const Screen& screen = aisyouScreen(p);
-    const int16_t recno = p.state().recno;
-    RegisterRecord record{
-        .number = numberText(recno),
+    const RegisterRecord record{
+        .number = {},  // the append puts the position in
         .name = screen.text(person.nameBox),
         .era = selectedEra(screen, person.eraOptions),
         .year = screen.text(person.birthBoxes[0]),
         .month = screen.text(person.birthBoxes[1]),
         .day = screen.text(person.birthBoxes[2]),
     };
-    return writeRecord(p, recno, record);
+    const std::optional<int> k = orWarn(p, appendRecords(p, {record}));
+    if (k) p.state().recno = static_cast<int16_t>(*k);
+    return k.has_value();
 }
 
 // recno is N + 2 after the scan: the number the second person would take.
@@ -76,13 +80,10 @@ bool roomForTwoMore(Program& p) {
 }
 
 void writeBothPersons(Program& p) {
-    DiagnosisState& s = p.state();
-    s.recno -= 1;  // N + 1
-    if (!succeeded(p, writePerson(p, aisyou::kPerson1))) return;
+    if (!appendPerson(p, aisyou::kPerson1)) return;
     // Either answer goes on: the message only tells that person 1 is saved.
     p.dialogs().messageBox("保存しました。", "");
-    s.recno += 1;  // N + 2
-    succeeded(p, writePerson(p, aisyou::kPerson2));
+    appendPerson(p, aisyou::kPerson2);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "desktop/desktop_program.h"
 #include "desktop/japanese_fonts.h"
 #include "desktop/login_notifier.h"
+#include "desktop/single_instance.h"
 #include "desktop/window_placement.h"
 #include "shell/application_id.h"
 #include "ui/system_clock.h"
@@ -38,8 +39,13 @@ int runDesktop(int argc, char* argv[], const std::filesystem::path& dataDir, boo
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
+    // A second start on the same data brings the running program forward instead.
+    const std::unique_ptr<bio::SingleInstance> instance = bio::SingleInstance::claim(dataDir);
+    if (!instance) return 0;
+
     bio::SystemClock clock;
     bio::DesktopProgram desktop(dataDir, bio::chooseConfigDir(), clock, bio::defaultPlaceFile());
+    instance->setOnAsked([&desktop] { bio::bringToFront(desktop.view().dialogParent()); });
     desktop.view().setOnEnded([] { QCoreApplication::quit(); });
     if (overview) {
         desktop.startOnOverview();

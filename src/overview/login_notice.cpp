@@ -56,7 +56,8 @@ std::optional<LoginNotice> loginNotice(const std::vector<RegisterRecord>& record
 Result<std::optional<LoginNotice>> loginNotice(const std::filesystem::path& dataDir,
                                                const Date& day) {
     const Cp932 codec;
-    const Result<std::vector<RegisterRecord>> records = readAllRecords(dataDir, codec);
+    FileWriter system;
+    const Result<std::vector<RegisterRecord>> records = readAllRecords(dataDir, codec, system);
     if (!records) return records.error();
     return loginNotice(*records, day);
 }

@@ -103,24 +103,17 @@ std::string confirmation(std::size_t present, const ImportPlan& plan) {
 // Appends the persons numbered by their places, as 登録 numbers them, and
 // leaves the register as 登録 leaves it: closed, recno on the last record.
 void appendPersons(Program& p, std::vector<RegisterRecord> records) {
-    if (!succeeded(p, openRegister(p))) return;
-    const std::optional<int> count = orWarn(p, recordCount(p));
-    Status appended = Done{};
-    if (count) {
-        for (std::size_t i = 0; i < records.size(); ++i)
-            records[i].number = numberText(double(*count + 1 + static_cast<int>(i)));
-        appended = appendRecords(p, records);
-    }
+    const int added = static_cast<int>(records.size());
+    const Result<int> first = appendRecords(p, std::move(records));
     p.closeAllFiles();
-    if (!count) return;
-    if (!appended) {
-        const auto* failure = std::get_if<FileFailure>(&appended.error());
-        warn(p, describe(appended.error()) +
+    if (!first) {
+        const auto* failure = std::get_if<FileFailure>(&first.error());
+        warn(p, describe(first.error()) +
                     (failure && failure->undone ? "登録簿は読み込む前のままです。" : ""));
         return;
     }
-    p.state().recno = static_cast<int16_t>(*count + static_cast<int>(records.size()));
-    p.dialogs().messageBox(numberText(double(records.size())) + "件を読み込みました。", "");
+    p.state().recno = static_cast<int16_t>(*first + added - 1);
+    p.dialogs().messageBox(numberText(double(added)) + "件を読み込みました。", "");
 }
 
 }  // namespace

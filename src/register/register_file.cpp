@@ -1,14 +1,23 @@
 #include "register/register_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <optional>
 #include <string_view>
+#include <thread>
+#include <utility>
+#include <variant>
 
 #include "register/data_directory.h"
+#include "register/file_io.h"
 #include "register/record_layout.h"
+#include "register/register_journal.h"
 #include "shell/program.h"
 #include "state/numbers.h"
 
@@ -44,39 +53,6 @@ Result<RegisterFile*> openedRegister(Program& p) {
     return static_cast<RegisterFile*>(p.openFile());
 }
 
-// Reads `size` bytes at `offset`, fewer only where the file ends; -1 with errno
-// set on failure.
-ssize_t readAt(int fd, char* buffer, std::size_t size, off_t offset) {
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t got =
-            ::pread(fd, buffer + done, size - done, offset + static_cast<off_t>(done));
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return -1;
-        if (got == 0) break;
-        done += static_cast<std::size_t>(got);
-    }
-    return static_cast<ssize_t>(done);
-}
-
-// Writes all of `bytes` at `offset`; false with errno set on failure, `done`
-// then telling how many bytes went in. Writing past the end leaves a hole,
-// which reads as zero bytes.
-bool writeAt(int fd, std::string_view bytes, off_t offset, std::size_t& done) {
-    done = 0;
-    while (done < bytes.size()) {
-        const ssize_t put = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
-                                     offset + static_cast<off_t>(done));
-        if (put < 0 && errno == EINTR) continue;
-        if (put <= 0) {
-            if (put == 0) errno = EIO;
-            return false;
-        }
-        done += static_cast<std::size_t>(put);
-    }
-    return true;
-}
-
 Result<off_t> fileSize(int fd) {
     struct stat status {};
     if (::fstat(fd, &status) != 0) return failure(FileStep::Read, errno);
@@ -85,10 +61,80 @@ Result<off_t> fileSize(int fd) {
 
 int wholeRecords(off_t size) { return static_cast<int>(size / kRecordBytes); }
 
-// The bytes of every whole record in one read instead of one per record (search,
-// browse and the overview read the register on every click); refused for a
-// register of more than `limit` records.
-Result<std::string> wholeRecordBytes(int fd, int limit) {
+// flock(2) with patience: another program holds the register for one
+// operation at a time, which is short.
+Status waitForLock(int fd, int operation, std::chrono::milliseconds patience) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + patience;
+    Clock::duration pause = std::chrono::milliseconds(1);
+    while (::flock(fd, operation | LOCK_NB) != 0) {
+        if (errno == EINTR) continue;
+        if (errno != EWOULDBLOCK) return failure(FileStep::Open, errno);
+        const Clock::time_point now = Clock::now();
+        if (now >= deadline) return RegisterBusy{};
+        std::this_thread::sleep_for(std::min(pause, deadline - now));
+        pause = std::min<Clock::duration>(pause * 2, std::chrono::milliseconds(20));
+    }
+    return Done{};
+}
+
+// The register locked for one operation: shared while it reads, exclusive
+// while it writes, so that no program reads a record half written and no two
+// write at one place. flock and not fcntl: its lock belongs to the open file,
+// not to the process, so it survives the program opening the register a
+// second time (a look at all records) and two programs in one process still
+// exclude each other. A journal that a crashed write left is played back
+// first.
+class RegisterLock {
+  public:
+    static Result<RegisterLock> take(FileWriter& writer, const std::filesystem::path& dataDir,
+                                     int fd, int operation) {
+        const std::chrono::milliseconds patience = writer.lockPatience();
+        if (Status locked = waitForLock(fd, operation, patience); !locked) return locked.error();
+        RegisterLock lock(fd);
+        if (!journalPresent(dataDir)) return lock;
+        // Putting a record back is a write: the lock turns exclusive and stays so.
+        if (Status locked = waitForLock(fd, LOCK_EX, patience); !locked) return locked.error();
+        if (Status played = playBackJournal(writer, dataDir); !played) return played.error();
+        return lock;
+    }
+    static Result<RegisterLock> take(Program& p, int fd, int operation) {
+        return take(p.fileWriter(), p.dataDir(), fd, operation);
+    }
+    RegisterLock(RegisterLock&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    RegisterLock(const RegisterLock&) = delete;
+    RegisterLock& operator=(const RegisterLock&) = delete;
+    RegisterLock& operator=(RegisterLock&&) = delete;
+    ~RegisterLock() {
+        if (fd_ >= 0) ::flock(fd_, LOCK_UN);
+    }
+
+  private:
+    explicit RegisterLock(int fd) : fd_(fd) {}
+    int fd_;
+};
+
+struct LockedRegister {
+    int fd;
+    RegisterLock lock;
+};
+
+// The open register (opened now if need be), locked for one operation.
+Result<LockedRegister> lockedRegister(Program& p, int operation) {
+    const Result<RegisterFile*> file = openedRegister(p);
+    if (!file) return file.error();
+    Result<RegisterLock> lock = RegisterLock::take(p, (*file)->fd(), operation);
+    if (!lock) return lock.error();
+    return LockedRegister{(*file)->fd(), std::move(*lock)};
+}
+
+// The bytes of every whole record in one read under a shared lock, instead of
+// one read per record (search, browse and the overview read the register on
+// every click); refused for a register of more than `limit` records.
+Result<std::string> wholeRecordBytes(FileWriter& writer, const std::filesystem::path& dataDir,
+                                     int fd, int limit) {
+    const Result<RegisterLock> lock = RegisterLock::take(writer, dataDir, fd, LOCK_SH);
+    if (!lock) return lock.error();
     const Result<off_t> size = fileSize(fd);
     if (!size) return size.error();
     if (wholeRecords(*size) > limit) return TooManyRecords{kRegisterFileName, limit};
@@ -99,18 +145,65 @@ Result<std::string> wholeRecordBytes(int fd, int limit) {
     return bytes;
 }
 
+// Writes `bytes`, whole records, from record k on into the locked register,
+// `size` bytes long, and flushes them: success is reported only once they are
+// on disk. Where they replace existing records the old ones go to the journal
+// first, so that a power cut leaves them old or new; beyond the whole records
+// no journal is needed, as a record cut short there is no record. A failed
+// write puts the old bytes back.
+Status writeRecords(Program& p, int fd, int k, std::string_view bytes, off_t size) {
+    FileWriter& writer = p.fileWriter();
+    const off_t offset = recordOffset(k);
+    std::string previous(bytes.size(), '\0');
+    const ssize_t kept = readAt(fd, previous.data(), previous.size(), offset);
+    if (kept < 0) return failure(FileStep::Read, errno);
+    previous.resize(static_cast<std::size_t>(kept));
+    const bool existing = k <= wholeRecords(size);
+    if (existing) {
+        if (Status journaled = writeJournal(writer, p.dataDir(), offset, previous); !journaled)
+            return journaled;
+    }
+    std::size_t written = 0;
+    std::optional<FileFailure> failed;
+    if (!writeAll(writer, fd, bytes, offset, written) || writer.flush(fd) != 0) {
+        failed = failure(FileStep::Write, errno);
+    } else if (existing) {
+        // Until the journal is gone for good, a crash would put the old record back.
+        if (Status removed = removeJournal(writer, p.dataDir()); !removed)
+            failed = std::get<FileFailure>(removed.error());
+    }
+    if (!failed) return Done{};
+    // Neither a torn record nor a longer file should remain, nor a record the
+    // user is told was not written; if one does, the user hears of it.
+    if (written > 0) {
+        std::size_t restored = 0;
+        failed->undone = writeAll(writer, fd, previous, offset, restored) &&
+                         writer.truncate(fd, size) == 0 && writer.flush(fd) == 0;
+    }
+    // With the old bytes back, a journal left behind would only repeat them.
+    if (existing && failed->undone) static_cast<void>(removeJournal(writer, p.dataDir()));
+    return *failed;
+}
+
 }  // namespace
 
 Status openRegister(Program& p) {
     p.closeAllFiles();
     const std::filesystem::path path = p.dataDir() / kRegisterFileName;
-    int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    FileWriter& writer = p.fileWriter();
+    int fd = writer.open(path, O_RDWR);
     // ENOTDIR: the data directory's path runs through a file; say so about the directory.
     if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
         if (Status prepared = prepareDataDirectory(p.dataDir(), kRegisterFileName); !prepared)
             return prepared;
-        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = writer.open(path, O_RDWR | O_CREAT | O_EXCL);
         if (fd < 0) return failure(FileStep::Create, errno);
+        // Without its folder flushed, a new register may vanish in a power cut.
+        if (writer.flushFolder(p.dataDir()) != 0) {
+            const int error = errno;
+            ::close(fd);
+            return failure(FileStep::Create, error);
+        }
     } else if (fd < 0) {
         return failure(FileStep::Open, errno);
     }
@@ -119,19 +212,19 @@ Status openRegister(Program& p) {
 }
 
 Result<int> recordCount(Program& p) {
-    const Result<RegisterFile*> file = openedRegister(p);
-    if (!file) return file.error();
-    const Result<off_t> size = fileSize((*file)->fd());
+    const Result<LockedRegister> locked = lockedRegister(p, LOCK_SH);
+    if (!locked) return locked.error();
+    const Result<off_t> size = fileSize(locked->fd);
     if (!size) return size.error();
     return wholeRecords(*size);
 }
 
 Result<RegisterRecord> readRecord(Program& p, int k) {
     if (!validRecordNumber(k)) return BadRecordNumber{};
-    const Result<RegisterFile*> file = openedRegister(p);
-    if (!file) return file.error();
+    const Result<LockedRegister> locked = lockedRegister(p, LOCK_SH);
+    if (!locked) return locked.error();
     std::string bytes(kRecordBytes, '\0');
-    const ssize_t got = readAt((*file)->fd(), bytes.data(), bytes.size(), recordOffset(k));
+    const ssize_t got = readAt(locked->fd, bytes.data(), bytes.size(), recordOffset(k));
     if (got < 0) return failure(FileStep::Read, errno);
     // Beyond the end, or the partial record there: no record, six empty fields.
     if (got < kRecordBytes) return RegisterRecord{};
@@ -140,60 +233,37 @@ Result<RegisterRecord> readRecord(Program& p, int k) {
 
 Status writeRecord(Program& p, int k, const RegisterRecord& record) {
     if (!validRecordNumber(k)) return BadRecordNumber{};
-    const Result<RegisterFile*> file = openedRegister(p);
-    if (!file) return file.error();
-    const int fd = (*file)->fd();
-    const Result<off_t> size = fileSize(fd);
+    const Result<LockedRegister> locked = lockedRegister(p, LOCK_EX);
+    if (!locked) return locked.error();
+    const Result<off_t> size = fileSize(locked->fd);
     if (!size) return size.error();
     if (k > wholeRecords(*size) && k > kMaxRecords) return RegisterFull{kMaxRecords};
-    const off_t offset = recordOffset(k);
-    // The bytes the write replaces, to put back should it fail halfway.
-    std::string previous(kRecordBytes, '\0');
-    const ssize_t kept = readAt(fd, previous.data(), previous.size(), offset);
-    if (kept < 0) return failure(FileStep::Read, errno);
-    previous.resize(static_cast<std::size_t>(kept));
-    std::size_t written = 0;
-    if (!writeAt(fd, encodeRecord(p.cp932(), record), offset, written)) {
-        FileFailure failed = failure(FileStep::Write, errno);
-        // Neither a torn record nor a longer file should remain; if one does, the user hears of it.
-        if (written > 0) {
-            std::size_t restored = 0;
-            failed.undone = writeAt(fd, previous, offset, restored) && ::ftruncate(fd, *size) == 0;
-        }
-        return failed;
-    }
-    return Done{};
+    return writeRecords(p, locked->fd, k, encodeRecord(p.cp932(), record), *size);
 }
 
-Status appendRecords(Program& p, const std::vector<RegisterRecord>& records) {
-    const Result<RegisterFile*> file = openedRegister(p);
-    if (!file) return file.error();
-    const int fd = (*file)->fd();
-    const Result<off_t> size = fileSize(fd);
+Result<int> appendRecords(Program& p, std::vector<RegisterRecord> records) {
+    const Result<LockedRegister> locked = lockedRegister(p, LOCK_EX);
+    if (!locked) return locked.error();
+    const Result<off_t> size = fileSize(locked->fd);
     if (!size) return size.error();
-    const int count = wholeRecords(*size);
-    if (count + static_cast<int>(records.size()) > kMaxRecords) return RegisterFull{kMaxRecords};
+    const int first = wholeRecords(*size) + 1;
+    if (first - 1 + static_cast<int>(records.size()) > kMaxRecords)
+        return RegisterFull{kMaxRecords};
     std::string bytes;
-    for (const RegisterRecord& record : records) bytes += encodeRecord(p.cp932(), record);
-    const off_t offset = recordOffset(count + 1);
-    // The partial record the append writes over, to put back should it fail.
-    std::string tail(static_cast<std::size_t>(*size - offset), '\0');
-    if (readAt(fd, tail.data(), tail.size(), offset) < 0) return failure(FileStep::Read, errno);
-    std::size_t written = 0;
-    if (writeAt(fd, bytes, offset, written) && ::fsync(fd) == 0) return Done{};
-    FileFailure failed = failure(FileStep::Write, errno);
-    // None of the new records may stay: they were to be added all together.
-    std::size_t restored = 0;
-    failed.undone =
-        ::ftruncate(fd, *size) == 0 && writeAt(fd, tail, offset, restored) && ::fsync(fd) == 0;
-    return failed;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        records[i].number = numberText(first + static_cast<int>(i));
+        bytes += encodeRecord(p.cp932(), records[i]);
+    }
+    if (Status written = writeRecords(p, locked->fd, first, bytes, *size); !written)
+        return written.error();
+    return first;
 }
 
 Status scanRegister(Program& p, const std::function<void(int k, const RegisterRecord&)>& visit,
                     int limit) {
     if (Status opened = openRegister(p); !opened) return opened;
-    const Result<std::string> bytes =
-        wholeRecordBytes(static_cast<RegisterFile*>(p.openFile())->fd(), limit);
+    const Result<std::string> bytes = wholeRecordBytes(
+        p.fileWriter(), p.dataDir(), static_cast<RegisterFile*>(p.openFile())->fd(), limit);
     if (!bytes) return bytes.error();
     const int count = wholeRecords(static_cast<off_t>(bytes->size()));
     const std::string_view all(*bytes);
@@ -213,23 +283,32 @@ Status scanRegister(Program& p, const std::function<void(int k, const RegisterRe
 
 Result<std::vector<RegisterRecord>> readAllRecords(Program& p) {
     p.closeAllFiles();
-    return readAllRecords(p.dataDir(), p.cp932());
+    return readAllRecords(p.dataDir(), p.cp932(), p.fileWriter());
 }
 
 Result<std::vector<RegisterRecord>> readAllRecords(const std::filesystem::path& dataDir,
-                                                   const Cp932& codec) {
+                                                   const Cp932& codec, FileWriter& writer) {
     const std::filesystem::path path = dataDir / kRegisterFileName;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) return std::vector<RegisterRecord>{};
     if (fd < 0) return failure(FileStep::Open, errno);
     const RegisterFile file(fd);  // closed again on the way out
-    const Result<std::string> bytes = wholeRecordBytes(fd, kMaxRecords);
+    const Result<std::string> bytes = wholeRecordBytes(writer, dataDir, fd, kMaxRecords);
     if (!bytes) return bytes.error();
     std::vector<RegisterRecord> records;
     for (std::size_t offset = 0; offset < bytes->size(); offset += kRecordBytes)
         records.push_back(
             decodeRecord(codec, std::string_view(*bytes).substr(offset, kRecordBytes)));
     return records;
+}
+
+void recoverRegister(Program& p) {
+    if (!journalPresent(p.dataDir())) return;
+    const int fd = ::open((p.dataDir() / kRegisterFileName).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return;
+    const RegisterFile file(fd);
+    // Whatever fails here, the next operation on the register meets again and tells.
+    static_cast<void>(RegisterLock::take(p, fd, LOCK_EX));
 }
 
 Result<int16_t> recordNumberFromText(const std::string& text) {

@@ -6,6 +6,14 @@
 // Failures (a file that cannot be created, opened, read or written; a record
 // number outside 1..32767; a register past 500 records) leave the file
 // unchanged and come back as the result's error, for the caller to tell.
+//
+// Other programs may use the register at the same time: each read holds a
+// shared lock while it reads, each write an exclusive one until its bytes are
+// on disk, and no lock outlives the function that took it. A lock not had
+// within the file writer's patience is a RegisterBusy failure. A write reports
+// success only once it is flushed to disk, and a write over an existing record
+// goes through a journal (register_journal.h), played back by whichever
+// operation next finds it, should a crash interrupt the write.
 
 #include <cstdint>
 #include <filesystem>
@@ -16,6 +24,7 @@
 #include "register/storage_error.h"
 #include "state/cp932.h"
 #include "state/diagnosis_state.h"
+#include "ui/file_writer.h"
 
 namespace bio {
 
@@ -29,7 +38,7 @@ inline constexpr int kMaxRecordNumber = INT16_MAX;
 inline constexpr int kMaxScanRecords = kMaxRecordNumber - 2;
 
 // Closes every open file, then opens the register for reading and writing,
-// creating it empty when missing.
+// creating it empty (and flushed into its folder) when missing.
 Status openRegister(Program& p);
 // Whole records in the open register; a partial record at the end does not count.
 Result<int> recordCount(Program& p);
@@ -39,11 +48,11 @@ Result<RegisterRecord> readRecord(Program& p, int k);
 // gap reads as empty records). Refused when it would make the register longer
 // than kMaxRecords records.
 Status writeRecord(Program& p, int k, const RegisterRecord& record);
-// Appends `records` after the last whole record of the open register (over a
-// partial one) in one write, flushed to disk. Refused when the register would
-// pass kMaxRecords. When the write or the flush fails, the register is cut back
-// to what it was before.
-Status appendRecords(Program& p, const std::vector<RegisterRecord>& records);
+// Appends `records` after the whole records in the register at this moment
+// (over a partial one), each with its position as its number field, in one
+// write; all or none of them. Gives the position of the first, or RegisterFull
+// when the register has no room for them all.
+Result<int> appendRecords(Program& p, std::vector<RegisterRecord> records);
 // Opens the register and visits records 1..N in order, counting in recno, which
 // ends at N + 2. A register of more than `limit` records is refused before
 // anything is visited, and recno is then left alone.
@@ -56,9 +65,15 @@ Status scanRegister(Program& p, const std::function<void(int k, const RegisterRe
 // Refused, like search and browse, past kMaxRecords records.
 Result<std::vector<RegisterRecord>> readAllRecords(Program& p);
 // The same for a look from outside the running program, such as the login
-// notice, which has no program and no open file.
+// notice, which has no program and no open file; `writer` puts back a record
+// that a crashed write left in the journal.
 Result<std::vector<RegisterRecord>> readAllRecords(const std::filesystem::path& dataDir,
-                                                   const Cp932& codec);
+                                                   const Cp932& codec, FileWriter& writer);
+
+// Plays back the journal of a write that a crash interrupted, at start. A
+// failure is left for the next operation on the register, which meets it again
+// and tells the user.
+void recoverRegister(Program& p);
 
 // A record number typed into a box: its numeric value rounded half to even,
 // when that lies in 1..32767.

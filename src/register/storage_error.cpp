@@ -66,6 +66,9 @@ struct Description {
     std::string operator()(const RegisterFull& r) const {
         return "登録できるのは" + std::to_string(r.limit) + "件までです。";
     }
+    std::string operator()(const RegisterBusy&) const {
+        return "登録簿がほかのプログラムで使用中です。しばらくしてからもう一度お試しください。";
+    }
 };
 
 }  // namespace

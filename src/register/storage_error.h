@@ -46,8 +46,11 @@ struct RegisterFull {
     int limit = 0;
 };
 
-using StorageError =
-    std::variant<FileFailure, FolderFailure, BadRecordNumber, TooManyRecords, RegisterFull>;
+// Another program kept the register locked for longer than a change waits.
+struct RegisterBusy {};
+
+using StorageError = std::variant<FileFailure, FolderFailure, BadRecordNumber, TooManyRecords,
+                                  RegisterFull, RegisterBusy>;
 
 // The message for the user: "ファイル kojinfl2.txt を開けません：許可がありません。"
 std::string describe(const StorageError& error);

@@ -14,6 +14,7 @@
 #include "shell/screen_id.h"
 #include "state/cp932.h"
 #include "state/diagnosis_state.h"
+#include "ui/file_writer.h"
 #include "ui/screen.h"
 #include "ui/services.h"
 
@@ -49,6 +50,9 @@ public:
     Clock& clock() { return services_.clock; }
     const std::filesystem::path& dataDir() const { return dataDir_; }
     const std::filesystem::path& configDir() const { return configDir_; }
+    // The system's calls unless a test has put its own writer in.
+    FileWriter& fileWriter() { return *fileWriter_; }
+    void useFileWriter(FileWriter& writer) { fileWriter_ = &writer; }
 
     // Creates the screen on first touch (running its load action).
     Screen& screen(ScreenId id);
@@ -92,6 +96,8 @@ private:
     Services services_;
     std::filesystem::path dataDir_;
     std::filesystem::path configDir_;
+    FileWriter systemWriter_;
+    FileWriter* fileWriter_ = &systemWriter_;
     DiagnosisState state_;
     Cp932 cp932_;
     std::array<std::unique_ptr<Screen>, kAllScreens.size()> screens_{};

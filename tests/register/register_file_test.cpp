@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "app/app.h"
 #include "register/record_layout.h"
 #include "register/register_fixture.h"
+#include "register/register_journal.h"
 #include "register/warnings.h"
 #include "testing/file_permissions.h"
 
@@ -263,6 +266,47 @@ TEST_F(RegisterFileTest, AReadOnlyDirectoryIsReported) {
                                                     " に書き込めません：許可がありません。");
     });
     EXPECT_FALSE(std::filesystem::exists(registerPath()));
+}
+
+// A crash during a write over record 2 left it torn, and a journal, whole or
+// itself cut short. Whatever touches the register next plays a whole journal
+// back; one cut short was written before the record was touched, so it only goes.
+TEST_F(RegisterFileTest, AJournalLeftByACrashIsPlayedBackByWhateverOpensTheRegisterNext) {
+    const std::function<void(Program&)> openers[] = {
+        [](Program& p) { EXPECT_EQ(readRecord(p, 1)->number, "1    "); },
+        [](Program& p) { EXPECT_TRUE(writeRecord(p, 3, kHanako)); },
+        [](Program& p) { EXPECT_EQ(readAllRecords(p)->size(), 3u); },
+        [](Program& p) { EXPECT_TRUE(scanRegister(p, [](int, const RegisterRecord&) {})); },
+        // A new program on the register, before anything else.
+        [this](Program&) {
+            makeProgram(Services{dialogs, printer, clock}, dir.path(), dir.path() / "config");
+        },
+    };
+    const std::filesystem::path journal = dir.path() / kJournalFileName;
+    for (const auto& open : openers) {
+        for (const char* kind : {"whole", "cut short", "zero bytes"}) {
+            SCOPED_TRACE(kind);
+            seedRegister(3);
+            const std::string before = registerBytes();
+            FileWriter writer;
+            ASSERT_TRUE(writeJournal(writer, dir.path(), 42, before.substr(42, 42)));
+            const std::string text = readBytes(journal);
+            if (kind == std::string("cut short"))
+                writeBytes(journal, text.substr(0, text.size() - 1));
+            if (kind == std::string("zero bytes"))
+                writeBytes(journal, std::string(text.size(), '\0'));
+            std::string torn = before;
+            torn.replace(42, 30, std::string(30, '#'));
+            writeBytes(registerPath(), torn);
+
+            open(p());
+            // Record 3 is the writer's.
+            EXPECT_EQ(registerBytes().substr(0, 84),
+                      (kind == std::string("whole") ? before : torn).substr(0, 84));
+            EXPECT_FALSE(std::filesystem::exists(journal));
+            p().closeAllFiles();
+        }
+    }
 }
 
 TEST(FileFailureText, NamesTheFileTheStepAndTheReason) {

@@ -8,13 +8,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "register/record_layout.h"
 #include "testing/file_permissions.h"
 #include "testing/program_fixture.h"
 
@@ -60,7 +63,8 @@ void seedThreeRecords(TestProgram& t) {
 
 bool hasWarning(const std::vector<std::string>& lines, const std::string& file) {
     for (const auto& line : lines)
-        if (line.find("title \"誤り警告\"") != std::string::npos && line.find(file) != std::string::npos)
+        if (line.find("title \"誤り警告\"") != std::string::npos &&
+            line.find(file) != std::string::npos)
             return true;
     return false;
 }
@@ -134,8 +138,8 @@ TEST(RegisterReplacedByFolder, EveryRegisterCommandIsReportedAndTheProgramGoesOn
     t.events.lines.clear();
 
     p.click(ScreenId::baio, "Command2");
-    for (auto [screen, control] : {Command{ScreenId::menyu, "Command3"},
-                                   Command{ScreenId::menyu, "Command5"}}) {
+    for (auto [screen, control] :
+         {Command{ScreenId::menyu, "Command3"}, Command{ScreenId::menyu, "Command5"}}) {
         p.click(screen, control);
         EXPECT_TRUE(hasWarning(t.events.lines, kRegister)) << control;
         t.events.lines.clear();
@@ -235,6 +239,87 @@ TEST(HalfWrittenFiles, AFailedWriteKeepsEveryStoredByte) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.dir.path()),
                             std::filesystem::directory_iterator()),
               2);
+}
+
+// Fails one call through the file writer, the n-th from 0, with an I/O error.
+class FailingWriter : public FileWriter {
+  public:
+    explicit FailingWriter(int failing) : failing_(failing) {}
+
+    int open(const std::filesystem::path& file, int flags) override {
+        return fails() ? -1 : FileWriter::open(file, flags);
+    }
+    ssize_t writeAt(int fd, std::string_view bytes, off_t offset) override {
+        return fails() ? -1 : FileWriter::writeAt(fd, bytes, offset);
+    }
+    int flush(int fd) override { return fails() ? -1 : FileWriter::flush(fd); }
+    int truncate(int fd, off_t size) override {
+        return fails() ? -1 : FileWriter::truncate(fd, size);
+    }
+    int remove(const std::filesystem::path& file) override {
+        return fails() ? -1 : FileWriter::remove(file);
+    }
+    int flushFolder(const std::filesystem::path& folder) override {
+        return fails() ? -1 : FileWriter::flushFolder(folder);
+    }
+
+    int calls = 0;
+
+  private:
+    bool fails() {
+        if (calls++ != failing_) return false;
+        errno = EIO;
+        return true;
+    }
+    int failing_;
+};
+
+TEST(FailingCalls, EachFailingCallOfAWriteIsReportedAndNothingUnreportedStays) {
+    TestProgram seed;
+    seedThreeRecords(seed);
+    const std::string records = readBytes(seed.file(kRegister));
+    // Person 1 of aisyou is pre-filled from record 2 and appended as record 4.
+    const std::string personOne =
+        encodeRecord(seed.program().cp932(), {"4", "佐藤花子", "昭和", "40", "5", "2"});
+    const auto updating = [](const char* number) {
+        return [number](Program& p) {
+            p.click(ScreenId::menyu, "Command2");
+            p.screen(ScreenId::kousin).setText("Text1(0)", number);
+        };
+    };
+    const struct {
+        const char* name;
+        std::function<void(Program&)> prepare;
+        ScreenId screen;
+    } commands[] = {
+        {"登録", [](Program& p) { p.click(ScreenId::menyu, "Command4"); }, ScreenId::aisyou},
+        {"更新 of record 2", updating("2"), ScreenId::kousin},
+        {"更新 of record 4", updating("4"), ScreenId::kousin},
+    };
+    for (const auto& command : commands) {
+        for (int failing = 0;; ++failing) {
+            SCOPED_TRACE(::testing::Message() << command.name << ", call " << failing << " fails");
+            TestProgram t;
+            writeBytes(t.file(kRegister), records);
+            Program& p = t.start();
+            p.click(ScreenId::baio, "Command2");
+            command.prepare(p);
+            FailingWriter writer(failing);
+            p.useFileWriter(writer);
+            p.click(command.screen, "Command2");
+            if (writer.calls <= failing) break;  // every call of the command went through
+
+            EXPECT_TRUE(hasWarning(t.events.lines, kRegister));
+            const bool saved =
+                std::find(t.events.lines.begin(), t.events.lines.end(),
+                          "msgbox \"保存しました。\" title \"\" -> ok") != t.events.lines.end();
+            t.start();  // the next start finds whatever the failure left
+            EXPECT_EQ(readBytes(t.file(kRegister)), saved ? records + personOne : records);
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.dir.path()),
+                                    std::filesystem::directory_iterator()),
+                      1);
+        }
+    }
 }
 
 TEST(GarbledLastEntry, AnyContentStartsTheProgramWithoutAMessage) {

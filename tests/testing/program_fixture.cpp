@@ -5,6 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "register/record_layout.h"
+
 namespace bio::testing {
 
 TempDir::TempDir() {
@@ -38,6 +40,14 @@ std::string readBytes(const std::filesystem::path& file) {
 void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out << bytes;
+}
+
+std::string seedRecords(const Cp932& cp932, int count) {
+    std::string bytes;
+    for (int k = 1; k <= count; ++k)
+        bytes += encodeRecord(cp932, {std::to_string(k), "Seed" + std::to_string(k), "昭和", "40",
+                                      "5", std::to_string(k)});
+    return bytes;
 }
 
 TestProgram::TestProgram(Date today)

@@ -28,6 +28,8 @@ private:
 
 std::string readBytes(const std::filesystem::path& file);
 void writeBytes(const std::filesystem::path& file, const std::string& bytes);
+// The bytes of a register of records 1..count: number k, name "Seed<k>", 昭和 40-5-k.
+std::string seedRecords(const Cp932& cp932, int count);
 
 struct TestProgram {
     explicit TestProgram(Date today = {2026, 12, 7});

@@ -1,0 +1,66 @@
+#include "desktop/single_instance.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <system_error>
+
+namespace bio {
+
+namespace {
+
+// A connection to a running program is made at once or not at all.
+constexpr int kConnectMilliseconds = 500;
+
+QString socketPath(const std::filesystem::path& dataDir) {
+    std::error_code ignored;
+    const std::string canonical = std::filesystem::weakly_canonical(dataDir, ignored).string();
+    // Hashed: a path may be longer than a socket's name may be.
+    const QByteArray hash =
+        QCryptographicHash::hash(QByteArray::fromStdString(canonical), QCryptographicHash::Sha256);
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+           QStringLiteral("/biorhythm-") + QString::fromLatin1(hash.toHex().left(16));
+}
+
+bool askRunningProgram(const QString& name) {
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    return socket.waitForConnected(kConnectMilliseconds);
+}
+
+}  // namespace
+
+std::unique_ptr<SingleInstance> SingleInstance::claim(const std::filesystem::path& dataDir) {
+    const QString name = socketPath(dataDir);
+    // Two starts at once must not both find no program and each replace the
+    // other's socket as one left behind. A start that keeps the lock longer
+    // than that hangs: go on without it.
+    QLockFile starting(name + QStringLiteral(".lock"));
+    starting.tryLock(kConnectMilliseconds * 4);
+    if (askRunningProgram(name)) return nullptr;
+    auto instance = std::make_unique<SingleInstance>();
+    QLocalServer::removeServer(name);
+    instance->server_.listen(name);
+    return instance;
+}
+
+void SingleInstance::setOnAsked(std::function<void()> onAsked) {
+    QObject::connect(&server_, &QLocalServer::newConnection, [this, onAsked = std::move(onAsked)] {
+        while (QLocalSocket* asking = server_.nextPendingConnection()) asking->deleteLater();
+        onAsked();
+    });
+}
+
+void bringToFront(QWidget* window) {
+    for (QWidget* shown : {window, QApplication::activeModalWidget()}) {
+        if (!shown) continue;
+        shown->setWindowState(shown->windowState() & ~Qt::WindowMinimized);
+        shown->show();
+        shown->raise();
+        shown->activateWindow();
+    }
+}
+
+}  // namespace bio

@@ -1,0 +1,36 @@
+#pragma once
+// The journal of a write over an existing record, kojinfl2.txt-journal beside
+// the register: where the record stands, its old bytes and a checksum. It is on
+// disk before the record is overwritten and removed once the new record is, so
+// a journal found later belongs to a write that never finished, and putting
+// its old bytes back leaves the record whole. A journal whose checksum does
+// not match was itself cut short, before the record was touched.
+//
+// Every function here expects the caller to hold the register's exclusive lock.
+
+#include <sys/types.h>
+
+#include <filesystem>
+#include <string_view>
+
+#include "register/storage_error.h"
+#include "ui/file_writer.h"
+
+namespace bio {
+
+inline constexpr const char* kJournalFileName = "kojinfl2.txt-journal";
+
+// Writes and flushes the journal for replacing the bytes `old` at `offset` of
+// the register in `dir`; on failure no journal is left.
+Status writeJournal(FileWriter& writer, const std::filesystem::path& dir, off_t offset,
+                    std::string_view old);
+// Removes the journal of a write that is on disk, for good.
+Status removeJournal(FileWriter& writer, const std::filesystem::path& dir);
+
+bool journalPresent(const std::filesystem::path& dir);
+// Puts the old bytes of a finished journal back into the register and flushes
+// them, then removes the journal; a journal cut short is only removed. A
+// failure leaves the journal for the next try.
+Status playBackJournal(FileWriter& writer, const std::filesystem::path& dir);
+
+}  // namespace bio
