@@ -53,19 +53,6 @@ std::optional<DateNumbers> birthOf(const RegisterRecord& record, const Date& tod
     return *birth;
 }
 
-std::string_view verdictWord(std::optional<Verdict> verdict) {
-    if (!verdict) return "－";
-    switch (*verdict) {
-        case Verdict::Caution:
-            return "要注意日";
-        case Verdict::Good:
-            return "好調";
-        case Verdict::Low:
-            return "低調";
-    }
-    return "－";
-}
-
 OverviewLine personLine(int number, const RegisterRecord& record, const Date& today) {
     OverviewLine line;
     line.text = numberText(number) + "．" + std::string(withoutPadding(record.name)) + "（" +
@@ -79,10 +66,7 @@ OverviewLine personLine(int number, const RegisterRecord& record, const Date& to
     }
     const Reading reading = readingFor(*birth, numbersOf(today));
     line.caution = reading.hasCautionDay();
-    for (Rhythm rhythm : kRhythms) {
-        line.text += "　" + std::string(rhythmName(rhythm)) + "：" +
-                     std::string(verdictWord(reading.verdict(rhythm)));
-    }
+    line.text += "　" + verdictSummary(reading);
     return line;
 }
 
