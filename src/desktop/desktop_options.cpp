@@ -18,7 +18,14 @@ std::string desktopHelpText(const std::filesystem::path& dataDir) {
         {"biorhythm",
          kDesktopUsage,
          "バイオリズム相性診断を起動します。",
-         {{"--data-dir DIR", "データのフォルダー（kojinfl.txt と kojinfl2.txt の場所）"}}},
+         {{"--data-dir DIR", "データのフォルダー（kojinfl.txt と kojinfl2.txt の場所）"}},
+         {{"Tab, Shift+Tab", "次の欄やボタンへ、前の欄やボタンへ"},
+          {"Up, Down", "元号の中で選ぶ"},
+          {"Enter", "画面の実行ボタン（バイオリズム実行・相性診断実行・表示）"},
+          {"Esc", "前の画面へ戻る（メニューへ・データセット画面へ・back と同じ）"},
+          {"Page Up, Page Down", "診断結果の前月・翌月"},
+          {"Ctrl+P", "診断結果のレポート印刷"},
+          {"F10", "診断結果のメニューバー"}}},
         dataDir);
 }
 

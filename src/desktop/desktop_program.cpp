@@ -1,6 +1,7 @@
 #include "desktop/desktop_program.h"
 
 #include "app/app.h"
+#include "desktop/accessible_roles.h"
 
 namespace bio {
 
@@ -8,6 +9,7 @@ DesktopProgram::DesktopProgram(std::filesystem::path dataDir, Clock& clock, QStr
     : dialogs_(printer_),
       program_(makeProgram(Services{dialogs_, printer_, clock}, std::move(dataDir))),
       view_(*program_, std::move(placeFile)) {
+    installAccessibleRoles();
     dialogs_.setBeforeOpening([this] {
         view_.sync();
         return view_.dialogParent();

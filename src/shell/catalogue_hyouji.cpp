@@ -19,6 +19,7 @@ ScreenDesign hyoujiDesign() {
     // Right-aligned with the last column, under row 9 (which ends at 5655).
     design.controls.push_back(button(hyouji::kToMenu, "メニューへ", {5640, 5760, 1335, 495}));
     design.tabOrder.push_back(hyouji::kToMenu);
+    readOnlyBoxes(design);  // search and browse fill the rows
     design.closeCommand = hyouji::kToMenu;
     return design;
 }
