@@ -14,8 +14,9 @@ def fail(message):
     sys.exit(1)
 
 
-def wait_for(what, probe, timeout=TIMEOUT):
-    """Polls `probe` until it returns something true; fails naming `what`."""
+def wait_for(what, probe, timeout=TIMEOUT, required=True):
+    """Polls `probe` until it returns something true; fails naming `what`, or
+    returns None when not `required`."""
     end = time.monotonic() + timeout
     while time.monotonic() < end:
         try:
@@ -25,7 +26,9 @@ def wait_for(what, probe, timeout=TIMEOUT):
         if found:
             return found
         time.sleep(0.05)
-    fail("timed out waiting for " + what)
+    if required:
+        fail("timed out waiting for " + what)
+    return None
 
 
 def application(name="biorhythm"):
@@ -107,7 +110,8 @@ def focused(app):
     return None
 
 
-def wait_focus(app, role, name):
-    return wait_for("the focus on the %s %s" % (role, name), lambda: (
-        lambda node: node if node and node.getRoleName() == role and node.name == name
-        else None)(focused(app)))
+def wait_focus(app, role, name, timeout=TIMEOUT, required=True):
+    def probe():
+        node = focused(app)
+        return node if node and node.getRoleName() == role and node.name == name else None
+    return wait_for("the focus on the %s %s" % (role, name), probe, timeout, required)

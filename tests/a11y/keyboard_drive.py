@@ -14,7 +14,7 @@ import time
 
 import pyatspi
 
-from desktop_session import (application, fail, find, focused, nodes, screen, showing,
+from desktop_session import (application, fail, find, focused, nodes, screen,
                              text_of, wait_for, wait_focus, windows)
 
 home, data = sys.argv[1], sys.argv[2]
@@ -33,13 +33,18 @@ def input_method(state):
     return subprocess.run(["fcitx5-remote"], capture_output=True, text=True).stdout.strip() == state
 
 
+def where(node):
+    return (node.getRoleName(), node.name, node.getIndexInParent()) if node else None
+
+
 def tab_to(app, role, name):
+    """Tab by Tab, each waited for, until the focus is on the control."""
     for _ in range(30):
-        node = focused(app)
-        if node is not None and node.getRoleName() == role and node.name == name:
+        node = wait_for("the focus", lambda: focused(app))
+        if node.getRoleName() == role and node.name == name:
             return
         keys("Tab")
-        time.sleep(0.05)
+        wait_for("the focus to move", lambda: where(focused(app)) != where(node))
     fail("Tab never reached the %s %s" % (role, name))
 
 
@@ -61,11 +66,8 @@ window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name
                         capture_output=True, text=True, timeout=20).stdout.split()[0]
 for _ in range(5):  # the window manager may not manage the new window yet
     subprocess.run(["xdotool", "windowactivate", "--sync", window], timeout=5)
-    try:
-        wait_focus(app, "text", "氏名")
+    if wait_focus(app, "text", "氏名", timeout=2, required=False):
         break
-    except SystemExit:
-        pass
 
 # "yamada", space, Enter through Mozc gives 山田 without running the reading;
 # Esc during the next composition cancels it and stays on baio.
