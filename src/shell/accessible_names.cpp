@@ -28,6 +28,27 @@ bool isBox(ControlKind kind) {
 
 bool isBlank(char32_t c) { return c == U' ' || c == U'\u3000'; }
 
+// A caption as it is said: the blanks that space it out dropped ("検　　　索"
+// is "検索"), a blank between two Latin words kept as one.
+std::string spokenCaption(std::string_view caption) {
+    std::string spoken;
+    char32_t previous = 0;  // the last character kept; 0 before the first
+    bool blanksBefore = false;
+    for (std::size_t pos = 0; pos < caption.size();) {
+        const Utf8Char c = utf8CharAt(caption, pos);
+        if (isBlank(c.code)) {
+            blanksBefore = previous != 0;
+        } else {
+            if (blanksBefore && previous < 0x80 && c.code < 0x80) spoken += ' ';
+            blanksBefore = false;
+            spoken.append(caption.substr(pos, c.length));
+            previous = c.code;
+        }
+        pos += c.length;
+    }
+    return spoken;
+}
+
 std::string withoutEnding(std::string text, std::string_view ending) {
     if (text.ends_with(ending)) text.resize(text.size() - ending.size());
     return text;
@@ -273,25 +294,6 @@ class Namer {
 };
 
 }  // namespace
-
-std::string spokenCaption(std::string_view caption) {
-    std::string spoken;
-    char32_t previous = 0;  // the last character kept; 0 before the first
-    bool blanksBefore = false;
-    for (std::size_t pos = 0; pos < caption.size();) {
-        const Utf8Char c = utf8CharAt(caption, pos);
-        if (isBlank(c.code)) {
-            blanksBefore = previous != 0;
-        } else {
-            if (blanksBefore && previous < 0x80 && c.code < 0x80) spoken += ' ';
-            blanksBefore = false;
-            spoken.append(caption.substr(pos, c.length));
-            previous = c.code;
-        }
-        pos += c.length;
-    }
-    return spoken;
-}
 
 std::vector<DesignName> designNames(const ScreenDesign& design) { return Namer(design).names(); }
 

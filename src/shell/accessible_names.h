@@ -6,7 +6,6 @@
 // catalogue is named with no further work.
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "ui/screen.h"
@@ -22,10 +21,6 @@ struct DesignName {
 
 // One per control, in catalogue order.
 std::vector<DesignName> designNames(const ScreenDesign& design);
-
-// A caption as it is said: the blanks that space it out dropped ("検　　　索"
-// is "検索"), a blank between two Latin words kept as one.
-std::string spokenCaption(std::string_view caption);
 
 struct AccessibleText {
     std::string name;
