@@ -22,12 +22,29 @@ bool CommonOptions::take(const std::vector<std::string>& args, std::size_t& i) {
     return true;
 }
 
+namespace {
+
+// Names (ASCII: bytes are columns) and their explanations, in two columns.
+std::string aligned(const std::vector<std::pair<std::string_view, std::string_view>>& entries) {
+    std::size_t width = 0;
+    for (const auto& entry : entries) width = std::max(width, entry.first.size());
+    std::string text;
+    for (const auto& [name, explanation] : entries) {
+        text += "  ";
+        text += name;
+        text += std::string(width - name.size() + 2, ' ');
+        text += explanation;
+        text += '\n';
+    }
+    return text;
+}
+
+}  // namespace
+
 std::string helpText(const HelpPage& page, const std::filesystem::path& dataDir) {
     auto options = page.options;
     options.emplace_back("--help", "この説明を表示して終わります");
     options.emplace_back("--version", "バージョンを表示して終わります");
-    std::size_t width = 0;  // option names are ASCII: bytes are columns
-    for (const auto& option : options) width = std::max(width, option.first.size());
 
     std::string text(page.usage);
     // Under the program name: "使い方: " takes eight columns.
@@ -36,13 +53,8 @@ std::string helpText(const HelpPage& page, const std::filesystem::path& dataDir)
     text += " --help | --version\n";
     text += page.purpose;
     text += "\n\n";
-    for (const auto& [name, explanation] : options) {
-        text += "  ";
-        text += name;
-        text += std::string(width - name.size() + 2, ' ');
-        text += explanation;
-        text += '\n';
-    }
+    text += aligned(options);
+    if (!page.keys.empty()) text += "\nキー操作:\n" + aligned(page.keys);
     text += "\nデータのフォルダー: " + dataDir.string() + "\n";
     return text;
 }

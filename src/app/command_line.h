@@ -40,10 +40,13 @@ struct HelpPage {
     std::string_view purpose;  // one line on what the program does
     // Each option with its explanation; --help and --version are added.
     std::vector<std::pair<std::string_view, std::string_view>> options;
+    // The keys of the program's windows with what they do; none for a program
+    // without windows.
+    std::vector<std::pair<std::string_view, std::string_view>> keys = {};
 };
 
-// What --help prints: the usage, the purpose, the options in aligned columns
-// and the data directory in use.
+// What --help prints: the usage, the purpose, the options and the keys in
+// aligned columns, and the data directory in use.
 std::string helpText(const HelpPage& page, const std::filesystem::path& dataDir);
 
 }  // namespace bio

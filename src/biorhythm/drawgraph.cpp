@@ -2,6 +2,7 @@
 
 #include "biorhythm/biorhythm.h"
 #include "biorhythm/graph_steps.h"
+#include "biorhythm/report_data.h"
 #include "shell/program.h"
 #include "shell/sindan_controls.h"
 
@@ -35,6 +36,7 @@ void drawgraph(Program& p) {
     drawLegendEntry(canvas, kGreen, 3, 6, ":知性");
     // Leaves the pen light red, width 2: the next reading's zero axis is drawn with it.
     drawLegendEntry(canvas, kLightRed, 2, 11, ":身体");
+    canvas.describe(readingGraphText(s));
 }
 
 void drawdaylabels(Program& p) {

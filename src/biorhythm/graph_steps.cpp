@@ -18,6 +18,7 @@ constexpr double kEmotionStartStep = 12.8571;
 constexpr double kEmotionDailyStep = 12.857;
 constexpr double kIntellectStep = 10.9091;
 constexpr double kBodyStep = 15.6522;
+constexpr std::string_view kTitleAfterMonth = "月のバイオリズムグラフ";
 
 // The canvas works in single precision.
 double single(double value) { return static_cast<float>(value); }
@@ -43,6 +44,10 @@ void computeCurvePoints(GraphState& g) {
 
 }  // namespace
 
+std::string monthGraphTitle(double month) {
+    return numberText(month) + std::string(kTitleAfterMonth);
+}
+
 void beginMonthGraph(GraphState& g, Canvas& canvas, double month, double year,
                      const CycleDays& firstDay) {
     g.emoacc = 0;
@@ -63,7 +68,7 @@ void beginMonthGraph(GraphState& g, Canvas& canvas, double month, double year,
     canvas.setTextPosition(1, 26);
     canvas.print(canvasNumberText(month));
     canvas.setTextPosition(2, 26);
-    canvas.print(" 月のバイオリズムグラフ");
+    canvas.print(" " + std::string(kTitleAfterMonth));
 
     computeCurvePoints(g);
 }

@@ -16,6 +16,9 @@ inline constexpr int kDarkBlue = 1;
 inline constexpr int kGreen = 2;
 inline constexpr int kLightRed = 12;
 
+// "12月のバイオリズムグラフ": the title the graph draws over its month.
+std::string monthGraphTitle(double month);
+
 // Everything before the curves: working values, day positions (as
 // monthLengthEveryFourthYear counts them), start angles,
 // scale, the zero axis in whatever pen the previous drawing left, the retained

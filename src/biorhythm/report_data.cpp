@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "biorhythm/graph_steps.h"
 #include "calendar/calendar.h"
 #include "state/numbers.h"
 
@@ -30,6 +31,28 @@ std::vector<std::string> cautionDayLines(const MonthReading& month) {
         lines.push_back(dayListLine(std::string(rhythmName(rhythm)) + "の要注意日：", days));
     }
     return lines;
+}
+
+std::string monthDaysHeading(double year, double month) {
+    return monthText(year, month) + "の毎日の調子";
+}
+
+std::vector<std::string> dayVerdictLines(const MonthReading& month, int firstWeekday) {
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < month.days.size(); ++i) {
+        const int weekday = (firstWeekday + static_cast<int>(i)) % 7;
+        lines.push_back(numberText(double(i) + 1) + "日（" + std::string(weekdayName(weekday)) +
+                        "）　" + verdictSummary(month.days[i]));
+    }
+    return lines;
+}
+
+TextAlternative readingGraphText(const DiagnosisState& s) {
+    const MonthReading month = monthReading({s.y1, s.m1, s.d1}, s.y2, s.m2);
+    TextAlternative text{monthGraphTitle(s.m2), cautionDayLines(month)};
+    text.lines.push_back(monthDaysHeading(s.y2, s.m2));
+    for (std::string& line : dayVerdictLines(month, s.wday2)) text.lines.push_back(std::move(line));
+    return text;
 }
 
 BirthRecord currentBirth(const DiagnosisState& s) {

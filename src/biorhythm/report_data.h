@@ -11,6 +11,7 @@
 
 #include "reading/reading.h"
 #include "state/diagnosis_state.h"
+#include "ui/canvas.h"
 
 namespace bio {
 
@@ -22,6 +23,16 @@ std::string dayListLine(std::string_view label, const std::vector<int>& days);
 
 // "感情の要注意日：…", then the same for 知性 and 身体.
 std::vector<std::string> cautionDayLines(const MonthReading& month);
+
+// "2026年12月の毎日の調子": the heading over the month's days.
+std::string monthDaysHeading(double year, double month);
+// "1日（火曜日）　感情：好調　知性：低調　身体：好調" for each day of the
+// month, whose 1st is weekday `firstWeekday` (0 = Sunday).
+std::vector<std::string> dayVerdictLines(const MonthReading& month, int firstWeekday);
+
+// The month graph of the reading in the state, in words as the report words
+// it: its title, each rhythm's caution days, then the month day by day.
+TextAlternative readingGraphText(const DiagnosisState& s);
 
 // The birth the last day count read.
 BirthRecord currentBirth(const DiagnosisState& s);

@@ -41,7 +41,7 @@ Page sindanReport(Program& p) {
     w.picture(pictureOf(p, ScreenId::sindan, sindan::kPicture));
     w.skip(8);
 
-    w.heading(monthText(s.y2, s.m2) + "の毎日の調子");
+    w.heading(monthDaysHeading(s.y2, s.m2));
     // The graph starts on the 1st: its weekday is the one the table starts with.
     const MonthReading month = monthReading({s.y1, s.m1, s.d1}, s.y2, s.m2);
     writeDayTable(w, month.days, s.wday2);

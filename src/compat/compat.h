@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/canvas.h"
+
 namespace bio {
 
 class Program;
@@ -51,5 +53,9 @@ std::vector<std::string> compatibilitySummary(const DiagnosisState& s, const std
 
 // The one-page report of the run on aisyousin.
 Page aisyousinReport(Program& p);
+// The two persons' graph in words, as the report words the month: its title,
+// the days the two share an emotion phase on and those either is on a caution
+// day.
+TextAlternative pairGraphText(const DiagnosisState& s);
 
 }  // namespace bio

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "biorhythm/biorhythm.h"
+#include "biorhythm/graph_steps.h"
 #include "biorhythm/report_data.h"
 #include "biorhythm/report_layout.h"
 #include "compat/compat.h"
@@ -67,6 +68,27 @@ void writePerson(ReportWriter& w, const DiagnosisState& s, int person,
     w.skip(4);
 }
 
+// The days of the target month the two share an emotion phase on, and those
+// either is on a caution day.
+std::string pairMonthHeading(const DiagnosisState& s) {
+    return monthText(s.y2, s.m2) + "の二人の感情";
+}
+
+std::vector<std::string> pairMonthLines(const DiagnosisState& s) {
+    const std::vector<Reading> month1 = monthReading(s.births[1].western, s.y2, s.m2).days;
+    const std::vector<Reading> month2 = monthReading(s.births[2].western, s.y2, s.m2).days;
+    const auto sign = [](const Reading& day) { return emotionSign(int(day.cycle.emotion)); };
+    const auto caution = [](const Reading& day) {
+        return day.verdict(Rhythm::Emotion) == Verdict::Caution;
+    };
+    const std::vector<int> samePhase =
+        daysWhere(month1.size(), [&](std::size_t i) { return sign(month1[i]) == sign(month2[i]); });
+    const std::vector<int> eitherCaution = daysWhere(
+        month1.size(), [&](std::size_t i) { return caution(month1[i]) || caution(month2[i]); });
+    return {dayListLine("二人の感情が同じ調子の日：", samePhase),
+            dayListLine("どちらかが要注意日の日：", eitherCaution)};
+}
+
 }  // namespace
 
 // Reads what the run left on the screen and in the state, and changes neither.
@@ -97,23 +119,15 @@ Page aisyousinReport(Program& p) {
 
     w.picture(pictureOf(p, ScreenId::aisyousin, aisyousin::kPicture));
     w.skip(6);
-    w.heading(monthText(s.y2, s.m2) + "の二人の感情");
-    const std::vector<Reading> month1 = monthReading(s.births[1].western, s.y2, s.m2).days;
-    const std::vector<Reading> month2 = monthReading(s.births[2].western, s.y2, s.m2).days;
-    const auto sign = [](const Reading& day) { return emotionSign(int(day.cycle.emotion)); };
-    const auto caution = [](const Reading& day) {
-        return day.verdict(Rhythm::Emotion) == Verdict::Caution;
-    };
-    const std::vector<int> samePhase =
-        daysWhere(month1.size(), [&](std::size_t i) { return sign(month1[i]) == sign(month2[i]); });
-    const std::vector<int> eitherCaution = daysWhere(
-        month1.size(), [&](std::size_t i) { return caution(month1[i]) || caution(month2[i]); });
-    w.framed([&] {
-        w.lines({dayListLine("二人の感情が同じ調子の日：", samePhase),
-                 dayListLine("どちらかが要注意日の日：", eitherCaution)},
-                {kGothic, 12, true});
-    });
+    w.heading(pairMonthHeading(s));
+    w.framed([&] { w.lines(pairMonthLines(s), {kGothic, 12, true}); });
     return page;
+}
+
+TextAlternative pairGraphText(const DiagnosisState& s) {
+    TextAlternative text{monthGraphTitle(s.m2), {pairMonthHeading(s)}};
+    for (std::string& line : pairMonthLines(s)) text.lines.push_back(std::move(line));
+    return text;
 }
 
 }  // namespace bio

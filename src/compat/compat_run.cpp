@@ -99,6 +99,7 @@ void runCompatibility(Program& p) {
     s.graphcolor = kGreen;
     runperson2(p);
 
+    result.control(aisyousin::kPicture).canvas().describe(pairGraphText(s));
     const int percent = compatibilityPercent(s.emoday[1], s.emoday[2]);
     p.show(ScreenId::aisyousin);
     for (std::string& line : compatibilitySummary(s, name1, name2, percent)) {

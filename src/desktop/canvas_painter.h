@@ -26,7 +26,7 @@ struct UserScale {
 struct CanvasTarget {
     QRectF area;             // the picture's drawable area, in painter units
     UserScale defaultScale;  // in force until the display list sets one
-    double penScale = 1;     // painter units per device pixel of pen width
+    double penScale = 1;     // painter units per pixel (a 96th of an inch) of pen width
     QFont font;
 };
 

@@ -1,6 +1,7 @@
 #include "desktop/desktop_program.h"
 
 #include "app/app.h"
+#include "desktop/accessible_roles.h"
 #include "overview/overview.h"
 
 namespace bio {
@@ -11,6 +12,7 @@ DesktopProgram::DesktopProgram(std::filesystem::path dataDir, std::filesystem::p
       program_(makeProgram(Services{dialogs_, printer_, clock}, std::move(dataDir),
                            std::move(configDir))),
       view_(*program_, std::move(placeFile)) {
+    installAccessibleRoles();
     dialogs_.setBeforeOpening([this] {
         view_.sync();
         return view_.dialogParent();

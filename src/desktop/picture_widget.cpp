@@ -25,9 +25,11 @@ void PictureWidget::paintEvent(QPaintEvent* event) {
     painter.fillRect(area, Qt::white);
     // Until the drawing sets a scale, the units are twips of the drawable area.
     const double twipsPerPixel = kTwipsPerInch / logicalDpiX();
+    // Pens grow with the screen's scale like everything else: a pixel of pen
+    // width is a 96th of a logical inch, so twice as many device pixels at 200 %.
     CanvasTarget target{area,
                         {0, 0, area.width() * twipsPerPixel, area.height() * twipsPerPixel},
-                        1.0 / devicePixelRatioF(),
+                        logicalDpiX() / kScreenPixelsPerInch,
                         font()};
     paintCanvas(painter, ops_, target);
 }

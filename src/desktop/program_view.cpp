@@ -6,6 +6,7 @@
 
 #include "register/warnings.h"
 #include "shell/catalogue.h"
+#include "shell/shortcuts.h"
 
 namespace bio {
 
@@ -68,7 +69,8 @@ void ProgramView::sync() {
     for (ScreenId id : kAllScreens) {
         if (!program_.created(id)) continue;
         auto& window = windows_[slot(id)];
-        if (!window) window = std::make_unique<ScreenWindow>(screenDesign(id), inputOf(id));
+        if (!window)
+            window = std::make_unique<ScreenWindow>(screenDesign(id), shortcuts(id), inputOf(id));
         window->mirror(program_.screen(id));
     }
     if (program_.ended()) {

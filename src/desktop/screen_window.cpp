@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,13 +10,16 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
 
+#include "desktop/contrast.h"
 #include "desktop/frame_box.h"
 #include "desktop/japanese_fonts.h"
+#include "desktop/option_button.h"
 #include "desktop/picture_widget.h"
 #include "desktop/twips.h"
 
@@ -27,7 +31,8 @@ struct ScreenWindow::Bound {
     QWidget* widget = nullptr;
     QAction* action = nullptr;
     std::vector<std::string> items;  // what the list widget shows
-    std::vector<bool> highlighted;
+    std::vector<std::string> highlights;
+    DesignName designName;
 };
 
 namespace {
@@ -44,28 +49,54 @@ void mirrorCaption(QAbstractButton* button, const QString& caption) {
     if (button->text() != caption) button->setText(caption);
 }
 
+void speak(QWidget* widget, const AccessibleText& text) {
+    if (widget->accessibleName() != qt(text.name)) widget->setAccessibleName(qt(text.name));
+    if (widget->accessibleDescription() != qt(text.description))
+        widget->setAccessibleDescription(qt(text.description));
+}
+
 void mirrorSelection(QAbstractButton* button, bool selected) {
     if (button->isChecked() == selected) return;
     const QSignalBlocker quiet(button);
     button->setChecked(selected);
 }
 
-// Highlighted items in the palette's light red, the colour of caution on the graphs.
+// Highlighted items in the palette's light red, the colour of caution on the
+// graphs, and with the highlight's words for the screen reader.
 void mirrorItems(QListWidget* list, std::vector<std::string>& shown,
-                 std::vector<bool>& shownHighlighted, const Control& control) {
-    if (shown == control.items() && shownHighlighted == control.highlighted()) return;
+                 std::vector<std::string>& shownHighlights, const Control& control) {
+    if (shown == control.items() && shownHighlights == control.highlights()) return;
     list->clear();
+    const QColor ink = inkFor(QColor(255, 0, 0), list->palette().color(QPalette::Base));
     for (std::size_t i = 0; i < control.items().size(); ++i) {
         auto* item = new QListWidgetItem(qt(control.items()[i]), list);
-        if (control.highlighted()[i]) item->setForeground(QColor(255, 0, 0));
+        const std::string& highlight = control.highlights()[i];
+        if (highlight.empty()) continue;
+        item->setForeground(ink);
+        item->setData(Qt::AccessibleDescriptionRole, qt(highlight));
     }
     shown = control.items();
-    shownHighlighted = control.highlighted();
+    shownHighlights = control.highlights();
+}
+
+QKeySequence keySequence(ShortcutKey key) {
+    switch (key) {
+        case ShortcutKey::Escape:
+            return Qt::Key_Escape;
+        case ShortcutKey::PageUp:
+            return Qt::Key_PageUp;
+        case ShortcutKey::PageDown:
+            return Qt::Key_PageDown;
+        case ShortcutKey::CtrlP:
+            return Qt::CTRL | Qt::Key_P;
+    }
+    return {};
 }
 
 }  // namespace
 
-ScreenWindow::ScreenWindow(const ScreenDesign& design, WindowInput input)
+ScreenWindow::ScreenWindow(const ScreenDesign& design, const std::vector<Shortcut>& shortcuts,
+                           WindowInput input)
     : input_(std::move(input)) {
     setWindowTitle(qt(design.caption));
     auto* layout = new QVBoxLayout(this);
@@ -77,15 +108,22 @@ ScreenWindow::ScreenWindow(const ScreenDesign& design, WindowInput input)
     client_ = new QWidget(this);
     client_->setFixedSize(twipsToPixels(design.width, dpi), twipsToPixels(design.height, dpi));
     if (design.background) {
+        // The text keeps the colours it was designed with on that background,
+        // whatever the desktop's theme would give it.
         QPalette palette = client_->palette();
         palette.setColor(QPalette::Window,
                          QColor(design.background->r, design.background->g, design.background->b));
+        palette.setColor(QPalette::WindowText, Qt::black);
+        palette.setColor(QPalette::Base, Qt::white);
+        palette.setColor(QPalette::Text, Qt::black);
         client_->setPalette(palette);
         client_->setAutoFillBackground(true);
     }
     layout->addWidget(client_);
     build(design);
     applyTabOrder(design);
+    applyNames(design);
+    bindKeys(shortcuts);
     // Sized now, so that the window can be placed before it is first shown.
     adjustSize();
 }
@@ -116,15 +154,14 @@ void ScreenWindow::build(const ScreenDesign& design) {
     for (std::size_t i = 0; i < design.controls.size(); ++i)
         if (design.controls[i].kind != ControlKind::Frame) place(i);
 
-    QMenuBar* menuBar = nullptr;
     for (std::size_t i = 0; i < design.controls.size(); ++i) {
         if (design.controls[i].kind != ControlKind::MenuCommand) continue;
-        if (!menuBar) {
-            menuBar = new QMenuBar(this);
-            this->layout()->setMenuBar(menuBar);
+        if (!menuBar_) {
+            menuBar_ = new QMenuBar(this);
+            this->layout()->setMenuBar(menuBar_);
         }
         const std::string key = bound_[i].key;
-        bound_[i].action = menuBar->addAction(qt(design.controls[i].caption));
+        bound_[i].action = menuBar_->addAction(qt(design.controls[i].caption));
         connect(bound_[i].action, &QAction::triggered, this, [this, key] { input_.clicked(key); });
     }
 
@@ -145,6 +182,7 @@ QWidget* ScreenWindow::createWidget(const ControlDesign& control, QWidget* paren
         }
         case ControlKind::TextBox: {
             auto* edit = new QLineEdit(parent);
+            edit->setReadOnly(control.readOnly);
             connect(edit, &QLineEdit::textEdited, this,
                     [this, key](const QString& text) { input_.typed(key, text.toStdString()); });
             return edit;
@@ -158,9 +196,9 @@ QWidget* ScreenWindow::createWidget(const ControlDesign& control, QWidget* paren
             return button;
         }
         case ControlKind::OptionButton: {
-            auto* option = new QRadioButton(caption, parent);
-            // The model keeps each frame's group exclusive; the widget only mirrors it.
-            option->setAutoExclusive(false);
+            // The options of a frame are one group, as on the model: the arrow
+            // keys move through it and select.
+            auto* option = new OptionButton(caption, parent);
             connect(option, &QRadioButton::clicked, this, [this, key] { input_.selected(key); });
             return option;
         }
@@ -191,6 +229,7 @@ void ScreenWindow::applyTabOrder(const ScreenDesign& design) {
             chain.push_back(w);
         }
     }
+    if (!design.firstFocus.empty()) firstFocus_ = design.firstFocus;
     // Controls outside the order take the focus only when clicked.
     for (const Bound& bound : bound_) {
         if (!bound.widget || (bound.widget->focusPolicy() & Qt::TabFocus) == 0) continue;
@@ -198,6 +237,43 @@ void ScreenWindow::applyTabOrder(const ScreenDesign& design) {
             bound.widget->setFocusPolicy(Qt::ClickFocus);
     }
     for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+    for (Bound& bound : bound_)
+        if (auto* option = dynamic_cast<OptionButton*>(bound.widget)) option->keepFocusPolicy();
+}
+
+void ScreenWindow::applyNames(const ScreenDesign& design) {
+    const std::vector<DesignName> names = designNames(design);
+    for (std::size_t i = 0; i < bound_.size(); ++i) {
+        Bound& bound = bound_[i];
+        bound.designName = names[i];
+        if (!bound.widget) continue;
+        speak(bound.widget, {names[i].name, {}});
+        if (auto* label = qobject_cast<QLabel*>(bound.widget))
+            label->setBuddy(widget(names[i].labelFor));
+    }
+}
+
+void ScreenWindow::bindKeys(const std::vector<Shortcut>& shortcuts) {
+    for (const Shortcut& shortcut : shortcuts) {
+        const std::string key = shortcut.control;
+        connect(new QShortcut(keySequence(shortcut.key), this), &QShortcut::activated, this,
+                [this, key] { input_.clicked(key); });
+    }
+    if (menuBar_) {
+        connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this,
+                [this] { openMenuBar(); });
+    }
+}
+
+// F10 does what a lone Alt does: Qt's menu bar takes the keyboard with its
+// first command highlighted; the arrows move, Enter runs a command and Esc
+// hands the focus back to where it was. The bar learns of a lone Alt from the
+// window's key events (an event of the Alt key itself reports Alt as held).
+void ScreenWindow::openMenuBar() {
+    QKeyEvent altPressed(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &altPressed);
+    QKeyEvent altReleased(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &altReleased);
 }
 
 void ScreenWindow::mirror(const Screen& screen) {
@@ -231,11 +307,12 @@ void ScreenWindow::mirror(const Screen& screen) {
                 break;
             }
             case ControlKind::ListBox:
-                mirrorItems(static_cast<QListWidget*>(bound.widget), bound.items, bound.highlighted,
+                mirrorItems(static_cast<QListWidget*>(bound.widget), bound.items, bound.highlights,
                             control);
                 break;
             case ControlKind::PictureBox:
                 static_cast<PictureWidget*>(bound.widget)->showDrawing(control.canvas().ops());
+                speak(bound.widget, accessibleText(control, bound.designName));
                 break;
             case ControlKind::MenuCommand:
                 if (bound.action->text() != text) bound.action->setText(text);

@@ -10,9 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "shell/accessible_names.h"
+#include "shell/shortcuts.h"
 #include "ui/screen.h"
 
 class QAction;
+class QMenuBar;
 
 namespace bio {
 
@@ -28,7 +31,9 @@ struct WindowInput {
 
 class ScreenWindow : public QWidget {
   public:
-    ScreenWindow(const ScreenDesign& design, WindowInput input);
+    // `shortcuts` click their commands; a window with a menu bar opens it by F10.
+    ScreenWindow(const ScreenDesign& design, const std::vector<Shortcut>& shortcuts,
+                 WindowInput input);
     ~ScreenWindow() override;
 
     // Writes every widget whose value differs from the model, without letting
@@ -53,10 +58,15 @@ class ScreenWindow : public QWidget {
     void build(const ScreenDesign& design);
     QWidget* createWidget(const ControlDesign& control, QWidget* parent);
     void applyTabOrder(const ScreenDesign& design);
+    // Names from the design for the screen reader, labels linked to their boxes.
+    void applyNames(const ScreenDesign& design);
+    void bindKeys(const std::vector<Shortcut>& shortcuts);
+    void openMenuBar();
     const Bound* find(const std::string& key) const;
 
     WindowInput input_;
     QWidget* client_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
     std::vector<Bound> bound_;  // catalogue order, like the screen's controls
     std::string firstFocus_;
     bool opened_ = false;

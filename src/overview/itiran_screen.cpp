@@ -13,6 +13,9 @@ namespace bio {
 
 namespace {
 
+// What the red of a person's line says, for those who cannot see it.
+constexpr const char* kCautionHighlight = "要注意日あり";
+
 // "2026年12月07日　3人のうち要注意日の人は1人です。": the date as typed.
 std::string summaryLine(const Screen& screen, const std::vector<OverviewLine>& persons) {
     int caution = 0;
@@ -45,7 +48,8 @@ void overview(Program& p) {
     Control& list = screen.control(itiran::kList);
     list.clearItems();
     list.addItem(summaryLine(screen, persons));
-    for (const OverviewLine& line : persons) list.addItem(line.text, line.caution);
+    for (const OverviewLine& line : persons)
+        list.addItem(line.text, line.caution ? kCautionHighlight : "");
 }
 
 void showOverview(Program& p) {

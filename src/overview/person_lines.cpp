@@ -53,19 +53,6 @@ std::optional<DateNumbers> birthOf(const RegisterRecord& record, const Date& tod
     return *birth;
 }
 
-std::string_view verdictWord(std::optional<Verdict> verdict) {
-    if (!verdict) return "－";
-    switch (*verdict) {
-        case Verdict::Caution:
-            return "要注意日";
-        case Verdict::Good:
-            return "好調";
-        case Verdict::Low:
-            return "低調";
-    }
-    return "－";
-}
-
 OverviewLine personLine(const PersonReading& person) {
     const RegisterRecord& record = *person.record;
     OverviewLine line;
@@ -78,10 +65,7 @@ OverviewLine personLine(const PersonReading& person) {
         return line;
     }
     line.caution = person.reading->hasCautionDay();
-    for (Rhythm rhythm : kRhythms) {
-        line.text += "　" + std::string(rhythmName(rhythm)) + "：" +
-                     std::string(verdictWord(person.reading->verdict(rhythm)));
-    }
+    line.text += "　" + verdictSummary(*person.reading);
     return line;
 }
 

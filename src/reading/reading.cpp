@@ -45,6 +45,15 @@ bool Reading::hasCautionDay() const {
     return std::find(verdicts.begin(), verdicts.end(), Verdict::Caution) != verdicts.end();
 }
 
+std::string verdictSummary(const Reading& reading) {
+    std::string summary;
+    for (Rhythm rhythm : kRhythms) {
+        summary += (summary.empty() ? "" : "　") + std::string(rhythmName(rhythm)) + "：" +
+                   std::string(verdictName(reading.verdict(rhythm)));
+    }
+    return summary;
+}
+
 DayCount dayCountFor(const DateNumbers& birth, const DateNumbers& day) {
     DayCount count;
     count.birthDayNumber = dayNumber(birth.year, birth.month, birth.day);

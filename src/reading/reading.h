@@ -69,6 +69,9 @@ struct Reading : DayCount {
     bool hasCautionDay() const;
 };
 
+// "感情：好調　知性：低調　身体：要注意日": the three verdicts in words.
+std::string verdictSummary(const Reading& reading);
+
 // The reading of a person born on `birth` for `day`: its day count and the
 // verdicts' table.
 Reading readingFor(const DateNumbers& birth, const DateNumbers& day);

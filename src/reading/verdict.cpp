@@ -67,6 +67,19 @@ std::string_view verdictText(Rhythm rhythm, Verdict verdict) {
     return table(rhythm).texts[static_cast<std::size_t>(verdict)];
 }
 
+std::string_view verdictName(std::optional<Verdict> verdict) {
+    if (!verdict) return "－";
+    switch (*verdict) {
+        case Verdict::Caution:
+            return "要注意日";
+        case Verdict::Good:
+            return "好調";
+        case Verdict::Low:
+            return "低調";
+    }
+    return "－";
+}
+
 std::optional<std::string_view> verdictMessage(Rhythm rhythm, double cycleDay) {
     std::optional<Verdict> verdict = classify(rhythm, cycleDay);
     if (!verdict) return std::nullopt;

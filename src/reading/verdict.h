@@ -26,6 +26,8 @@ std::string_view rhythmName(Rhythm rhythm);
 std::optional<Verdict> classify(Rhythm rhythm, double cycleDay);
 
 std::string_view verdictText(Rhythm rhythm, Verdict verdict);
+// "要注意日", "好調", "低調"; "－" for a day in no class.
+std::string_view verdictName(std::optional<Verdict> verdict);
 std::optional<std::string_view> verdictMessage(Rhythm rhythm, double cycleDay);
 
 // "心の調子は，", "頭脳の調子は，", "身体の調子は，".

@@ -22,7 +22,7 @@ struct VerbSyntax {
     std::string_view usage;
 };
 
-constexpr std::array<VerbSyntax, 17> kVerbs{{
+constexpr std::array<VerbSyntax, 19> kVerbs{{
     {"set", Verb::Set, "set S.C \"TEXT\""},
     {"select", Verb::Select, "select S.C"},
     {"click", Verb::Click, "click S.C"},
@@ -40,6 +40,8 @@ constexpr std::array<VerbSyntax, 17> kVerbs{{
     {"dump", Verb::Dump, "dump S"},
     {"screens", Verb::Screens, "screens"},
     {"canvas", Verb::Canvas, "canvas S.C"},
+    {"names", Verb::Names, "names S"},
+    {"describe", Verb::Describe, "describe S.C"},
 }};
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -181,6 +183,7 @@ bool readArguments(const std::vector<Token>& args, ScriptLine& line) {
         case Verb::Get:
         case Verb::List:
         case Verb::Canvas:
+        case Verb::Describe:
             if (args.size() != 1 || args[0].quoted) return false;
             readControl(args[0].text, line);
             return true;
@@ -192,6 +195,7 @@ bool readArguments(const std::vector<Token>& args, ScriptLine& line) {
         case Verb::Enter:
         case Verb::Close:
         case Verb::Dump:
+        case Verb::Names:
             if (args.size() != 1 || args[0].quoted) return false;
             line.screen = screenNamed(args[0].text);
             return true;

@@ -40,6 +40,8 @@ enum class Verb {
     Dump,
     Screens,
     Canvas,
+    Names,
+    Describe,
 };
 
 struct ScriptLine {

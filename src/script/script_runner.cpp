@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/app.h"
+#include "shell/accessible_names.h"
 
 namespace bio::script {
 
@@ -109,6 +110,12 @@ void ScriptRunner::execute(const ScriptLine& line) {
         case Verb::Canvas:
             printCanvas(program_->screen(line.screen).control(line.control).canvas());
             return;
+        case Verb::Names:
+            printNames(line.screen);
+            return;
+        case Verb::Describe:
+            printDescription(line);
+            return;
     }
 }
 
@@ -173,6 +180,28 @@ void ScriptRunner::printCanvas(const Canvas& canvas) {
                       " color " + std::to_string(op.color));
                 break;
         }
+    }
+}
+
+void ScriptRunner::printNames(ScreenId id) {
+    const Screen& screen = program_->screen(id);
+    const std::vector<DesignName> names = designNames(screen.design());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const Control& control = *screen.controls()[i];
+        print(std::string(screenName(id)) + "." + control.key() + " name " +
+              bio::quoted(accessibleText(control, names[i]).name));
+    }
+}
+
+void ScriptRunner::printDescription(const ScriptLine& line) {
+    const Screen& screen = program_->screen(line.screen);
+    const std::vector<DesignName> names = designNames(screen.design());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const Control& control = *screen.controls()[i];
+        if (control.key() != line.control) continue;
+        const AccessibleText text = accessibleText(control, names[i]);
+        print(line.target() + " name " + bio::quoted(text.name));
+        print(line.target() + " description " + bio::quoted(text.description));
     }
 }
 

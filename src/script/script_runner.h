@@ -47,6 +47,9 @@ class ScriptRunner {
     void printItem(const std::string& target, const Control& control, int item);
     void printCanvas(const Canvas& canvas);
     void printScreens();
+    // `names S` and `describe S.C`: what a screen reader says for the controls.
+    void printNames(ScreenId id);
+    void printDescription(const ScriptLine& line);
 
     std::ostream& out_;
     ScriptedDialogs dialogs_;

@@ -86,6 +86,16 @@ ControlDesign withFont(ControlDesign design, Font font) {
     return design;
 }
 
+ControlDesign readOnly(ControlDesign design) {
+    design.readOnly = true;
+    return design;
+}
+
+void readOnlyBoxes(ScreenDesign& design) {
+    for (ControlDesign& control : design.controls)
+        if (control.kind == ControlKind::TextBox) control.readOnly = true;
+}
+
 void addDateBoxes(std::vector<ControlDesign>& controls, const std::string& frame,
                   const std::array<DateBox, 3>& boxes) {
     static const std::array<const char*, 3> units{"年", "月", "日"};

@@ -47,12 +47,12 @@ ScreenDesign baioDesign() {
     controls.push_back(button(baio::kRun, " バイオリズム実行", {2880, 4440, 2535, 495}));
 
     controls.push_back(frame("Frame5", "年齢計算", {1200, 4920, 6495, 855}));
-    controls.push_back(textBox(baio::kAgeBox, {3000, 240, 975, 375}, "Frame5"));
+    controls.push_back(readOnly(textBox(baio::kAgeBox, {3000, 240, 975, 375}, "Frame5")));
     controls.push_back(label("Label4", "歳です。", {4080, 360, 1095, 255}, "Frame5"));
 
     controls.push_back(frame("Frame4", "生年の西暦年出力", {1200, 5880, 6495, 975}));
     controls.push_back(label("Label6", "西暦", {2280, 480, 615, 255}, "Frame4"));
-    controls.push_back(textBox(baio::kWesternYearBox, {3000, 360, 975, 375}, "Frame4"));
+    controls.push_back(readOnly(textBox(baio::kWesternYearBox, {3000, 360, 975, 375}, "Frame4")));
     controls.push_back(label("Label7", "年です。", {4080, 480, 1095, 255}, "Frame4"));
 
     addTargetDateFrame(controls, "Frame2", {1200, 6960, 6495, 1335}, baio::kTargetDateBoxes,

@@ -23,6 +23,7 @@ ScreenDesign hyoujiDesign() {
     design.controls.push_back(button(hyouji::kToMenu, "メニューへ", {5640, 5760, 1335, 495}));
     for (const char* command : {hyouji::kExport, hyouji::kImport, hyouji::kToMenu})
         design.tabOrder.push_back(command);
+    readOnlyBoxes(design);  // search and browse fill the rows
     design.closeCommand = hyouji::kToMenu;
     return design;
 }

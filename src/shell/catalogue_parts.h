@@ -24,6 +24,10 @@ ControlDesign printerDialog(std::string name);
 // The same control as a member of an indexed group.
 ControlDesign indexed(ControlDesign design, int index);
 ControlDesign withFont(ControlDesign design, Font font);
+// A text box the program writes and the user only reads.
+ControlDesign readOnly(ControlDesign design);
+// Every text box of the screen is one.
+void readOnlyBoxes(ScreenDesign& design);
 
 // A date box followed by its unit label ("年", "月" or "日").
 struct DateBox {

@@ -58,7 +58,10 @@ ScreenDesign sindanDesign() {
         menuCommand(sindan::kNextMonth, "翌月"),
         menuCommand(sindan::kCalendarExport, "カレンダー書き出し"),
     };
+    // The run fills every box; the screen opens on the diagnosis.
+    readOnlyBoxes(design);
     design.tabOrder = {"Text9", "Text10", "Text11", "Text12", "Text1", "List1", "Text3", "Text2"};
+    design.firstFocus = sindan::kList;
     return design;
 }
 

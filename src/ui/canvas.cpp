@@ -25,6 +25,7 @@ void Canvas::setAutoRedraw() {
 
 void Canvas::clear() {
     ops_.clear();
+    alternative_ = {};
     textX_ = textY_ = 0;
 }
 

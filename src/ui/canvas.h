@@ -18,6 +18,13 @@ struct CanvasOp {
     bool operator==(const CanvasOp&) const = default;
 };
 
+// A drawing in words, for those who cannot see it: what it is (a title) and
+// what it shows, line by line.
+struct TextAlternative {
+    std::string title;
+    std::vector<std::string> lines;
+};
+
 class Canvas {
   public:
     // User scale: the left/top/right/bottom edges in user units (y grows upward
@@ -36,13 +43,19 @@ class Canvas {
     // Switches the retained image on: from here on the canvas repaints itself.
     void setAutoRedraw();
 
-    // Back to a blank picture; the pen survives, as on the platform's canvas.
+    // Says what the drawing shows; kept until the picture is cleared.
+    void describe(TextAlternative alternative) { alternative_ = std::move(alternative); }
+    const TextAlternative& textAlternative() const { return alternative_; }
+
+    // Back to a blank picture, without words; the pen survives, as on the
+    // platform's canvas.
     void clear();
 
     const std::vector<CanvasOp>& ops() const { return ops_; }
 
   private:
     std::vector<CanvasOp> ops_;
+    TextAlternative alternative_;
     int color_ = 0;  // black
     int width_ = 1;
     double textX_ = 0, textY_ = 0;

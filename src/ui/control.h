@@ -42,6 +42,7 @@ struct ControlDesign {
     std::string container;  // key of the frame that holds it, empty for the screen
     Rect rect;
     std::optional<Font> font;  // the screen's font when absent
+    bool readOnly = false;     // a text box the program writes and the user only reads
 };
 
 // "Text1" or "Text1(3)".
@@ -67,16 +68,17 @@ class Control {
     void setChecked(bool checked) { checked_ = checked; }
 
     const std::vector<std::string>& items() const { return items_; }
-    // A highlighted item stands out on the screen (the desktop view shows it in
-    // red); its text is the same.
-    void addItem(std::string item, bool highlighted = false) {
+    // An item with a highlight stands out on the screen (the desktop view shows
+    // it in red); the highlight says in words why, for those who cannot see the
+    // colour. Its text is the same.
+    void addItem(std::string item, std::string highlight = {}) {
         items_.push_back(std::move(item));
-        highlighted_.push_back(highlighted);
+        highlights_.push_back(std::move(highlight));
     }
-    const std::vector<bool>& highlighted() const { return highlighted_; }
+    const std::vector<std::string>& highlights() const { return highlights_; }
     void clearItems() {
         items_.clear();
-        highlighted_.clear();
+        highlights_.clear();
     }
 
     Canvas& canvas() { return canvas_; }
@@ -89,7 +91,7 @@ class Control {
     bool selected_ = false;
     bool checked_ = false;
     std::vector<std::string> items_;
-    std::vector<bool> highlighted_;  // by item
+    std::vector<std::string> highlights_;  // by item, empty for none
     Canvas canvas_;
 };
 

@@ -25,6 +25,8 @@ struct ScreenDesign {
     std::string defaultButton;            // key of the button Enter activates
     std::vector<std::string> tabOrder;    // keys, first holds the focus on opening
     std::string closeCommand;             // what the close box clicks; empty: it ends the program
+    // Holds the focus on opening instead of the first of the tab order.
+    std::string firstFocus;
 };
 
 class Screen {
