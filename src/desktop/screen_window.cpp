@@ -158,6 +158,13 @@ void ScreenWindow::build(const ScreenDesign& design) {
         if (design.controls[i].kind != ControlKind::MenuCommand) continue;
         if (!menuBar_) {
             menuBar_ = new QMenuBar(this);
+            // Nine commands share sindan's bar: with the style's wide margins
+            // the last would hide behind the overflow button. The command the
+            // keyboard is on keeps the highlight the style would give it.
+            menuBar_->setStyleSheet(QStringLiteral(
+                "QMenuBar { spacing: 0px; } QMenuBar::item { padding: 1px 4px; }"
+                "QMenuBar::item:selected, QMenuBar::item:pressed { background: palette(highlight);"
+                " color: palette(highlighted-text); }"));
             this->layout()->setMenuBar(menuBar_);
         }
         const std::string key = bound_[i].key;
