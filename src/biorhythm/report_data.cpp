@@ -18,7 +18,10 @@ std::vector<int> daysWhere(std::size_t count, const std::function<bool(std::size
 std::string dayListLine(std::string_view label, const std::vector<int>& days) {
     std::string line(label);
     if (days.empty()) return line + "なし";
-    for (std::size_t i = 0; i < days.size(); ++i) line += (i ? "，" : "") + numberText(days[i]);
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        if (i) line += "，";
+        line += std::to_string(days[i]);
+    }
     return line + "日";
 }
 
@@ -41,8 +44,12 @@ std::vector<std::string> dayVerdictLines(const MonthReading& month, int firstWee
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < month.days.size(); ++i) {
         const int weekday = (firstWeekday + static_cast<int>(i)) % 7;
-        lines.push_back(numberText(double(i) + 1) + "日（" + std::string(weekdayName(weekday)) +
-                        "）　" + verdictSummary(month.days[i]));
+        std::string line = std::to_string(i + 1);
+        line += "日（";
+        line += weekdayName(weekday);
+        line += "）　";
+        line += verdictSummary(month.days[i]);
+        lines.push_back(std::move(line));
     }
     return lines;
 }

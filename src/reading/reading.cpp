@@ -46,10 +46,13 @@ bool Reading::hasCautionDay() const {
 }
 
 std::string verdictSummary(const Reading& reading) {
+    // Appended piece by piece: a month's graph text makes one per day.
     std::string summary;
     for (Rhythm rhythm : kRhythms) {
-        summary += (summary.empty() ? "" : "　") + std::string(rhythmName(rhythm)) + "：" +
-                   std::string(verdictName(reading.verdict(rhythm)));
+        if (!summary.empty()) summary += "　";
+        summary += rhythmName(rhythm);
+        summary += "：";
+        summary += verdictName(reading.verdict(rhythm));
     }
     return summary;
 }
