@@ -94,13 +94,13 @@ std::optional<int> exportMonths(std::string_view text) {
     int months = 0;
     bool digits = false, other = false;
     forEachUtf8Char(text, [&](const Utf8Char& c) {
-        const bool blank = c.code == U' ' || c.code == U'\t' || c.code == U'\u3000';
-        const bool ascii = c.code >= U'0' && c.code <= U'9';
-        const bool wide = c.code >= U'\uFF10' && c.code <= U'\uFF19';
-        other = !(blank || ascii || wide);
-        if (ascii || wide) {
+        const char32_t ascii = asciiForm(c.code);
+        const bool blank = ascii == U' ' || ascii == U'\t' || ascii == U'\u3000';
+        const bool digit = ascii >= U'0' && ascii <= U'9';
+        other = !(blank || digit);
+        if (digit) {
             digits = true;
-            months = months * 10 + static_cast<int>(c.code - (ascii ? U'0' : U'\uFF10'));
+            months = months * 10 + static_cast<int>(ascii - U'0');
         }
         return !other && months <= kMostMonths;
     });

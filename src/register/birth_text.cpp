@@ -6,6 +6,7 @@
 #include "calendar/calendar.h"
 #include "calendar/month_step.h"
 #include "state/numbers.h"
+#include "state/utf8.h"
 
 namespace bio {
 
@@ -66,21 +67,14 @@ class DateText {
   private:
     void skipBlanks() { rest_ = dropBlanks(rest_, true); }
 
+    // A digit, half-width or as an input method types it full-width.
     std::optional<int> takeDigit() {
-        if (!rest_.empty() && rest_[0] >= '0' && rest_[0] <= '9') {
-            const int digit = rest_[0] - '0';
-            rest_.remove_prefix(1);
-            return digit;
-        }
-        // "０" .. "９": EF BC 90 .. EF BC 99.
-        if (rest_.size() >= 3 && rest_.starts_with("\xEF\xBC")) {
-            const auto last = static_cast<unsigned char>(rest_[2]);
-            if (last >= 0x90 && last <= 0x99) {
-                rest_.remove_prefix(3);
-                return last - 0x90;
-            }
-        }
-        return std::nullopt;
+        if (rest_.empty()) return std::nullopt;
+        const Utf8Char c = utf8CharAt(rest_, 0);
+        const char32_t ascii = asciiForm(c.code);
+        if (ascii < U'0' || ascii > U'9') return std::nullopt;
+        rest_.remove_prefix(c.length);
+        return static_cast<int>(ascii - U'0');
     }
 
     std::string_view rest_;

@@ -23,15 +23,6 @@ constexpr long kExponentCap = 100000;
 
 bool isSkippedBlank(char32_t c) { return c == U' ' || c == U'\t' || c == U'\n' || c == U'\u3000'; }
 
-// A Japanese input method types digits, signs and letters in their full-width
-// forms; they mean the same as the ASCII ones. U+2212 is the minus sign some
-// systems put where others put a hyphen-minus.
-char32_t asciiForm(char32_t c) {
-    if (c >= U'\uFF01' && c <= U'\uFF5E') return c - 0xFEE0;
-    if (c == U'\u2212') return U'-';
-    return c;
-}
-
 // The first character that is no blank, in its ASCII form where it has one;
 // 0 for a text of blanks.
 char32_t firstNonBlank(std::string_view utf8) {
@@ -140,6 +131,12 @@ bool fitsInt16(double whole) {
 }
 
 }  // namespace
+
+char32_t asciiForm(char32_t c) {
+    if (c >= U'\uFF01' && c <= U'\uFF5E') return c - 0xFEE0;
+    if (c == U'\u2212') return U'-';
+    return c;
+}
 
 double roundHalfEven(double value) {
     // Computed from the floor, whatever rounding mode the floating-point environment is in.

@@ -8,6 +8,12 @@
 
 namespace bio {
 
+// A Japanese input method types digits, signs and letters in their
+// full-width forms (U+FF01..U+FF5E); they mean the same as the ASCII ones, and
+// U+2212 is the minus sign some systems put where others put a hyphen-minus.
+// Any other character is returned as it is.
+char32_t asciiForm(char32_t c);
+
 // The value of the number at the start of a text. Blanks, tabs, line feeds and
 // ideographic spaces are skipped anywhere; full-width digits and signs read as
 // their ASCII forms (an input method types them); "&H"/"&O" start hexadecimal
