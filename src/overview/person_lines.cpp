@@ -8,18 +8,12 @@
 
 #include "overview/overview.h"
 #include "reading/reading.h"
+#include "register/record_layout.h"
 #include "state/numbers.h"
 
 namespace bio {
 
 namespace {
-
-constexpr std::string_view kPadding = " ";
-
-std::string_view withoutPadding(std::string_view field) {
-    const std::size_t end = field.find_last_not_of(kPadding);
-    return end == std::string_view::npos ? std::string_view{} : field.substr(0, end + 1);
-}
 
 // A name of blanks (half-width, full-width or tabs) names no one.
 bool blankName(std::string_view name) {

@@ -21,12 +21,6 @@ constexpr const char* kControlCharacter = "改行などの制御文字が含ま�
 
 bool isBlank(std::string_view text) { return trimBlanks(text).empty(); }
 
-// A field as stored, without the blanks that pad it to its width (all of a
-// blank field: npos + 1 is 0).
-std::string withoutPadding(const std::string& field) {
-    return field.substr(0, field.find_last_not_of(' ') + 1);
-}
-
 std::string isoDate(const Date& date) {
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
@@ -133,7 +127,7 @@ std::vector<std::string> exportHeader() {
 std::vector<std::string> exportRow(const RegisterRecord& record) {
     std::vector<std::string> row;
     for (const RecordField& field : kRecordFields)
-        row.push_back(withoutPadding(record.*field.member));
+        row.emplace_back(withoutPadding(record.*field.member));
     const std::optional<Date> birth = realBirthDate(birthOf(record));
     row.push_back(birth ? isoDate(*birth) : std::string());
     return row;

@@ -28,6 +28,10 @@ std::string decodeField(const Cp932& codec, std::string_view raw) {
 
 }  // namespace
 
+std::string_view withoutPadding(std::string_view field) {
+    return field.substr(0, field.find_last_not_of(' ') + 1);  // npos + 1 is 0
+}
+
 std::string fieldTextBox(std::size_t field) { return "Text" + std::to_string(field + 1); }
 
 std::string encodeRecord(const Cp932& codec, const RegisterRecord& record) {

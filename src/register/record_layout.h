@@ -32,6 +32,10 @@ inline constexpr std::array<RecordField, 6> kRecordFields{{
 // "Text1" .. "Text6": the text box group that shows field f on hyouji and kousin.
 std::string fieldTextBox(std::size_t field);
 
+// A field as read, without the blanks that pad it to its width (nothing of a
+// field of blanks).
+std::string_view withoutPadding(std::string_view field);
+
 // Exactly kRecordBytes bytes; over-long texts are cut without splitting a
 // double-byte character.
 std::string encodeRecord(const Cp932& codec, const RegisterRecord& record);
