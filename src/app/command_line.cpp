@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/path.h"
+
 namespace bio {
 
 const std::string& optionValue(const std::vector<std::string>& args, std::size_t& i) {
@@ -15,7 +17,7 @@ bool CommonOptions::take(const std::vector<std::string>& args, std::size_t& i) {
     } else if (args[i] == "--version") {
         version = true;
     } else if (args[i] == "--data-dir") {
-        dataDir = optionValue(args, i);
+        dataDir = pathFromUtf8(optionValue(args, i));
     } else {
         return false;
     }
@@ -55,7 +57,7 @@ std::string helpText(const HelpPage& page, const std::filesystem::path& dataDir)
     text += "\n\n";
     text += aligned(options);
     if (!page.keys.empty()) text += "\nキー操作:\n" + aligned(page.keys);
-    text += "\nデータのフォルダー: " + dataDir.string() + "\n";
+    text += "\nデータのフォルダー: " + utf8Text(dataDir) + "\n";
     return text;
 }
 

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <optional>
-#include <string_view>
 
 namespace bio {
 
@@ -13,19 +12,16 @@ namespace bio {
 // on a USB stick; the build puts one into its bin folder.
 inline constexpr const char* kPortableMarker = "portable";
 
-// The folder the program's files live in under the per-user data directory.
-inline constexpr const char* kDataDirName = "biorhythm";
-
 // In order: the directory asked for on the command line; the executable's
 // directory when it holds a data file or the portable marker (a folder copied
-// from an older installation); the per-user data directory
-// XDG_DATA_HOME/biorhythm, ~/.local/share/biorhythm when XDG_DATA_HOME is
-// unset, empty or relative.
+// from an older installation); the per-user data directory.
 std::filesystem::path chooseDataDir(const std::optional<std::filesystem::path>& requested,
                                     const std::filesystem::path& executableDir,
-                                    std::string_view xdgDataHome, std::string_view home);
+                                    const std::filesystem::path& perUserDir);
 
-// The same rule for this process: its executable and its environment.
+// The same rule for this process: its executable and the system's per-user
+// folder (XDG_DATA_HOME/biorhythm, ~/.local/share/biorhythm when that is
+// unset, empty or relative; %APPDATA%\biorhythm on Windows).
 std::filesystem::path chooseDataDir(const std::optional<std::filesystem::path>& requested);
 
 // The user's settings folder, which holds the desktop's login items:

@@ -6,7 +6,7 @@
 #include "biorhythm/biorhythm.h"
 #include "biorhythm/last_entry_file.h"
 #include "register/register_file.h"
-#include "register/warnings.h"
+#include "register/storage_warnings.h"
 #include "shell/baio_controls.h"
 #include "shell/program.h"
 #include "shell/sindan_controls.h"

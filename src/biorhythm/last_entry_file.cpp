@@ -1,10 +1,7 @@
 #include "biorhythm/last_entry_file.h"
 
-#include <fstream>
-#include <sstream>
-
+#include "platform/file_writer.h"
 #include "register/data_directory.h"
-#include "register/file_replace.h"
 #include "shell/program.h"
 
 namespace bio {
@@ -74,20 +71,18 @@ std::optional<LastEntry> parseLastEntry(std::string_view text) {
 }
 
 std::optional<LastEntry> readLastEntry(Program& p) {
-    std::ifstream in(p.dataDir() / kLastEntryFileName, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return parseLastEntry(p.cp932().decode(bytes.str()));
+    // Far longer than six fields can be: anything bigger is no file of ours.
+    constexpr std::size_t kLongest = 16 << 20;
+    const FileResult<std::string> bytes = readWholeFile(p.dataDir() / kLastEntryFileName, kLongest);
+    if (!bytes) return std::nullopt;
+    return parseLastEntry(p.cp932().decode(*bytes));
 }
 
 Status writeLastEntry(Program& p, const LastEntry& entry) {
     if (Status prepared = prepareDataDirectory(p.dataDir(), kLastEntryFileName); !prepared)
         return prepared;
     std::string bytes = p.cp932().encode(formatLastEntryLine(entry));
-    if (int error = replaceFileAtomically(p.dataDir() / kLastEntryFileName, bytes))
-        return FileFailure{kLastEntryFileName, FileStep::Write, error};
-    return Done{};
+    return replaceFileAtomically(p.fileWriter(), p.dataDir() / kLastEntryFileName, bytes);
 }
 
 }  // namespace bio

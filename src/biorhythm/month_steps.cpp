@@ -1,7 +1,7 @@
 #include "biorhythm/month_steps.h"
 
 #include "calendar/month_step.h"
-#include "register/warnings.h"
+#include "shell/warnings.h"
 
 namespace bio {
 

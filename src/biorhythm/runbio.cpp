@@ -4,7 +4,7 @@
 #include "biorhythm/day_count.h"
 #include "biorhythm/last_entry_file.h"
 #include "reading/reading.h"
-#include "register/warnings.h"
+#include "register/storage_warnings.h"
 #include "shell/baio_controls.h"
 #include "shell/program.h"
 #include "shell/sindan_controls.h"

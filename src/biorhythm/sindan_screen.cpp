@@ -2,9 +2,9 @@
 
 #include "biorhythm/biorhythm.h"
 #include "reading/verdict.h"
-#include "register/warnings.h"
 #include "shell/program.h"
 #include "shell/sindan_controls.h"
+#include "shell/warnings.h"
 #include "state/numbers.h"
 #include "ui/page.h"
 

@@ -9,7 +9,7 @@
 #include "biorhythm/month_steps.h"
 #include "compat/compat.h"
 #include "register/register_file.h"
-#include "register/warnings.h"
+#include "register/storage_warnings.h"
 #include "shell/aisyou_controls.h"
 #include "shell/aisyousin_controls.h"
 #include "shell/program.h"

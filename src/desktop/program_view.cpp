@@ -4,9 +4,9 @@
 #include <QScopedValueRollback>
 #include <exception>
 
-#include "register/warnings.h"
 #include "shell/catalogue.h"
 #include "shell/shortcuts.h"
+#include "shell/warnings.h"
 
 namespace bio {
 

@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <system_error>
 
+#include "platform/path.h"
+
 namespace bio {
 
 namespace {
@@ -16,7 +18,7 @@ constexpr int kConnectMilliseconds = 500;
 
 QString socketPath(const std::filesystem::path& dataDir) {
     std::error_code ignored;
-    const std::string canonical = std::filesystem::weakly_canonical(dataDir, ignored).string();
+    const std::string canonical = utf8Text(std::filesystem::weakly_canonical(dataDir, ignored));
     // Hashed: a path may be longer than a socket's name may be.
     const QByteArray hash =
         QCryptographicHash::hash(QByteArray::fromStdString(canonical), QCryptographicHash::Sha256);

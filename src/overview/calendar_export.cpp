@@ -7,9 +7,10 @@
 #include "calendar/month_step.h"
 #include "overview/caution_calendar.h"
 #include "overview/overview.h"
-#include "register/file_replace.h"
+#include "platform/file_writer.h"
+#include "platform/path.h"
 #include "register/register_file.h"
-#include "register/warnings.h"
+#include "register/storage_warnings.h"
 #include "shell/baio_controls.h"
 #include "shell/itiran_controls.h"
 #include "shell/program.h"
@@ -53,12 +54,13 @@ void exportCautionDays(Program& p, const std::vector<CautionPerson>& persons, co
 
     const std::vector<CautionRun> runs = cautionRuns(persons, first, *end);
     const std::string text = cautionCalendar(persons, runs, p.clock().today(), version);
-    if (const int error = replaceFileAtomically(*file, text)) {
-        warn(p, FileFailure{file->string(), FileStep::Write, error});
+    if (FileStatus written = replaceFileAtomically(p.fileWriter(), *file, text); !written) {
+        // Named in full: the user may not know which folder the dialog was in.
+        warn(p, written.error().as(utf8Text(*file), FileStep::Write));
         return;
     }
     p.dialogs().messageBox("要注意日の予定を" + numberText(double(runs.size())) +
-                               "件書き出しました。\n" + file->string(),
+                               "件書き出しました。\n" + utf8Text(*file),
                            "");
 }
 

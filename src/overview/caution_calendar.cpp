@@ -1,11 +1,11 @@
 #include "overview/caution_calendar.h"
 
 #include <libical/ical.h>
-#include <uuid/uuid.h>
 
 #include <cstdlib>
 #include <memory>
 
+#include "platform/name_uuid.h"
 #include "state/numbers.h"
 
 namespace bio {
@@ -53,12 +53,7 @@ std::string eventUid(const CautionPerson& person, const CautionRun& run) {
                              std::string(rhythmName(run.rhythm)) + "\n" +
                              numberText(run.first.year) + "-" + numberText(run.first.month) + "-" +
                              numberText(run.first.day);
-    uuid_t space, uid;
-    uuid_parse(kUidNamespace, space);
-    uuid_generate_sha1(uid, space, name.data(), name.size());
-    char text[37];  // 36 characters and the terminator
-    uuid_unparse_lower(uid, text);
-    return text + std::string(kUidDomain);
+    return nameBasedUuid(kUidNamespace, name) + kUidDomain;
 }
 
 icalcomponent* cautionEvent(const CautionPerson& person, const CautionRun& run,

@@ -3,7 +3,7 @@
 #include "overview/login_item.h"
 #include "overview/overview.h"
 #include "register/register_file.h"
-#include "register/warnings.h"
+#include "register/storage_warnings.h"
 #include "shell/itiran_controls.h"
 #include "shell/menyu_controls.h"
 #include "shell/program.h"

@@ -1,26 +1,54 @@
 #include "overview/login_item.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
+#include "platform/file_writer.h"
+#include "platform/path.h"
+#include "platform/places.h"
 #include "register/data_directory.h"
-#include "register/file_replace.h"
-#include "register/warnings.h"
+#include "register/storage_warnings.h"
 #include "shell/application_id.h"
 #include "shell/itiran_controls.h"
 #include "shell/program.h"
+#include "state/fnv_hash.h"
 
 namespace bio {
 
 namespace {
 
-std::string loginItemName() { return std::string(kApplicationId) + "-notify.desktop"; }
+// The data directory as one text, however it was named.
+std::string dataDirText(const Program& p) {
+    std::error_code ignored;
+    return utf8Text(
+        std::filesystem::weakly_canonical(std::filesystem::absolute(p.dataDir()), ignored));
+}
 
-// An autostart entry of the freedesktop desktop: run at login, listed in no menu.
-std::string loginItemText() {
+// One item per data directory: a portable copy or one started with
+// --data-dir is notified from its own register.
+std::string loginItemName(const Program& p) {
+    return std::string(kApplicationId) + "-notify-" + fnv1aHex(dataDirText(p), 8) + ".desktop";
+}
+
+// An argument of the Exec key, quoted as the desktop entry format wants it: a
+// backslash before each of " ` $ \ inside the quotes, each backslash then
+// doubled by the escaping of the key's string, and % doubled for the field codes.
+std::string execArgument(const std::string& text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '`' || c == '$') quoted += "\\\\";
+        if (c == '\\') quoted += "\\\\\\";
+        if (c == '%') quoted += '%';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+// An autostart entry of the freedesktop desktop: run at login, listed in no
+// menu. It names the desktop program beside this one by its absolute path.
+std::string loginItemText(const Program& p) {
+    const std::string program = utf8Text(executableDir() / "biorhythm");
     const std::string icon = kApplicationId;
     return "[Desktop Entry]\n"
            "Type=Application\n"
@@ -28,7 +56,9 @@ std::string loginItemText() {
            "Name[ja]=バイオリズム診断：今日の要注意日\n"
            "Comment=Tells at login who in the register is on a caution day today\n"
            "Comment[ja]=ログイン時に、登録簿で今日が要注意日の人を知らせます\n"
-           "Exec=biorhythm --notify\n"
+           "Exec=" +
+           execArgument(program) + " --notify --data-dir " + execArgument(dataDirText(p)) +
+           "\n"
            "Icon=" +
            icon +
            "\n"
@@ -37,20 +67,19 @@ std::string loginItemText() {
 }
 
 std::filesystem::path loginItemFile(const Program& p) {
-    return p.configDir() / "autostart" / loginItemName();
+    return p.configDir() / "autostart" / loginItemName(p);
 }
 
-Status writeLoginItem(const std::filesystem::path& file) {
-    if (Status prepared = prepareDataDirectory(file.parent_path(), loginItemName()); !prepared)
+Status writeLoginItem(Program& p) {
+    const std::filesystem::path file = loginItemFile(p);
+    if (Status prepared = prepareDataDirectory(file.parent_path(), loginItemName(p)); !prepared)
         return prepared;
-    if (const int error = replaceFileAtomically(file, loginItemText()))
-        return FileFailure{loginItemName(), FileStep::Write, error};
-    return Done{};
+    return replaceFileAtomically(p.fileWriter(), file, loginItemText(p));
 }
 
-Status removeLoginItem(const std::filesystem::path& file) {
-    if (::unlink(file.c_str()) != 0 && errno != ENOENT)
-        return FileFailure{loginItemName(), FileStep::Remove, errno};
+Status removeLoginItem(Program& p) {
+    const FileStatus removed = p.fileWriter().remove(loginItemFile(p));
+    if (!removed && !removed.error().missing()) return removed.error();
     return Done{};
 }
 
@@ -58,8 +87,7 @@ Status removeLoginItem(const std::filesystem::path& file) {
 
 void loginNoticeChosen(Program& p) {
     Control& box = p.screen(ScreenId::itiran).control(itiran::kLoginNotice);
-    const std::filesystem::path file = loginItemFile(p);
-    const Status done = box.checked() ? writeLoginItem(file) : removeLoginItem(file);
+    const Status done = box.checked() ? writeLoginItem(p) : removeLoginItem(p);
     if (!succeeded(p, done)) box.setChecked(!box.checked());
 }
 

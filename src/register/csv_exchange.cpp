@@ -1,21 +1,17 @@
 #include "register/csv_exchange.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "platform/file_writer.h"
+#include "platform/path.h"
 #include "register/csv.h"
 #include "register/csv_persons.h"
-#include "register/file_replace.h"
 #include "register/register_file.h"
-#include "register/warnings.h"
+#include "register/storage_warnings.h"
 #include "shell/program.h"
 #include "state/numbers.h"
 
@@ -29,40 +25,7 @@ constexpr std::size_t kRefusalsShown = 10;
 // Far beyond what 500 persons take, however many columns a spreadsheet adds.
 constexpr std::size_t kMaxImportBytes = 16 << 20;
 
-std::string fileName(const std::filesystem::path& path) { return path.filename().string(); }
-
-class FileCloser {
-  public:
-    explicit FileCloser(int fd) : fd_(fd) {}
-    ~FileCloser() { ::close(fd_); }
-    FileCloser(const FileCloser&) = delete;
-    FileCloser& operator=(const FileCloser&) = delete;
-
-  private:
-    int fd_;
-};
-
-// The bytes of a file the user chose. Not blocking on a pipe and refusing
-// anything larger than a CSV file of persons can be, so that no choice hangs.
-Result<std::string> readChosenFile(const std::filesystem::path& path) {
-    const std::string name = fileName(path);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return FileFailure{name, FileStep::Open, errno};
-    const FileCloser closer(fd);
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) return FileFailure{name, FileStep::Read, errno};
-    if (S_ISDIR(status.st_mode)) return FileFailure{name, FileStep::Open, EISDIR};
-    std::string bytes;
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return FileFailure{name, FileStep::Read, errno};
-        if (got == 0) return bytes;
-        bytes.append(buffer, static_cast<std::size_t>(got));
-        if (bytes.size() > kMaxImportBytes) return FileFailure{name, FileStep::Read, EFBIG};
-    }
-}
+std::string fileName(const std::filesystem::path& path) { return utf8Text(path.filename()); }
 
 // Whether writing to `path` would replace the register itself.
 bool isRegisterFile(const Program& p, const std::filesystem::path& path) {
@@ -132,12 +95,12 @@ void exportRegister(Program& p) {
     std::string bytes(kByteOrderMark);
     bytes += csvLine(exportHeader());
     for (const RegisterRecord& record : *records) bytes += csvLine(exportRow(record));
-    if (const int error = replaceFileAtomically(*path, bytes)) {
-        warn(p, FileFailure{fileName(*path), FileStep::Write, error});
+    if (FileStatus written = replaceFileAtomically(p.fileWriter(), *path, bytes); !written) {
+        warn(p, written.error());
         return;
     }
     p.dialogs().messageBox(
-        numberText(double(records->size())) + "件を書き出しました。\n" + path->string(), "");
+        numberText(double(records->size())) + "件を書き出しました。\n" + utf8Text(*path), "");
 }
 
 void importRegister(Program& p) {
@@ -150,7 +113,8 @@ void importRegister(Program& p) {
         warn(p, "ファイル " + name + " が見つかりません。");
         return;
     }
-    const std::optional<std::string> bytes = orWarn(p, readChosenFile(*path));
+    const std::optional<std::string> bytes =
+        orWarn<std::string>(p, readWholeFile(*path, kMaxImportBytes));
     if (!bytes) return;
     const std::optional<std::string> text = csvText(p.cp932(), *bytes);
     if (!text) {

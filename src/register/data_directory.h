@@ -10,7 +10,7 @@
 namespace bio {
 
 // Makes sure `fileName` can be created in `dir`: a missing directory is
-// created, with any missing parents, for the user alone (0700). A directory
+// created, with any missing parents, for the user alone. A directory
 // that cannot be created or written is a FolderFailure naming the file.
 Status prepareDataDirectory(const std::filesystem::path& dir, std::string_view fileName);
 

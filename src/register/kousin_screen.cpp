@@ -2,7 +2,7 @@
 
 #include "register/record_layout.h"
 #include "register/register_file.h"
-#include "register/warnings.h"
+#include "register/storage_warnings.h"
 #include "shell/program.h"
 
 namespace bio {

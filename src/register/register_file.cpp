@@ -1,21 +1,13 @@
 #include "register/register_file.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string_view>
-#include <thread>
 #include <utility>
 #include <variant>
 
 #include "register/data_directory.h"
-#include "register/file_io.h"
 #include "register/record_layout.h"
 #include "register/register_journal.h"
 #include "shell/program.h"
@@ -27,24 +19,17 @@ namespace {
 
 class RegisterFile : public OpenDataFile {
   public:
-    explicit RegisterFile(int fd) : fd_(fd) {}
-    ~RegisterFile() override { ::close(fd_); }
-    RegisterFile(const RegisterFile&) = delete;
-    RegisterFile& operator=(const RegisterFile&) = delete;
+    explicit RegisterFile(File file) : file_(std::move(file)) {}
 
-    int fd() const { return fd_; }
+    File& file() { return file_; }
 
   private:
-    int fd_;
+    File file_;
 };
-
-FileFailure failure(FileStep step, int errorNumber) {
-    return {kRegisterFileName, step, errorNumber};
-}
 
 bool validRecordNumber(int k) { return k >= 1 && k <= kMaxRecordNumber; }
 
-off_t recordOffset(int k) { return static_cast<off_t>(k - 1) * kRecordBytes; }
+std::uint64_t recordOffset(int k) { return static_cast<std::uint64_t>(k - 1) * kRecordBytes; }
 
 // The open register; opened now when the program has another file or none open.
 Result<RegisterFile*> openedRegister(Program& p) {
@@ -53,95 +38,80 @@ Result<RegisterFile*> openedRegister(Program& p) {
     return static_cast<RegisterFile*>(p.openFile());
 }
 
-Result<off_t> fileSize(int fd) {
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) return failure(FileStep::Read, errno);
-    return status.st_size;
-}
+int wholeRecords(std::uint64_t size) { return static_cast<int>(size / kRecordBytes); }
 
-int wholeRecords(off_t size) { return static_cast<int>(size / kRecordBytes); }
-
-// flock(2) with patience: another program holds the register for one
-// operation at a time, which is short.
-Status waitForLock(int fd, int operation, std::chrono::milliseconds patience) {
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point deadline = Clock::now() + patience;
-    Clock::duration pause = std::chrono::milliseconds(1);
-    while (::flock(fd, operation | LOCK_NB) != 0) {
-        if (errno == EINTR) continue;
-        if (errno != EWOULDBLOCK) return failure(FileStep::Open, errno);
-        const Clock::time_point now = Clock::now();
-        if (now >= deadline) return RegisterBusy{};
-        std::this_thread::sleep_for(std::min(pause, deadline - now));
-        pause = std::min<Clock::duration>(pause * 2, std::chrono::milliseconds(20));
-    }
+// The writer's lock, or RegisterBusy when another program kept it past the
+// writer's patience.
+Status waitForLock(FileWriter& writer, File& file, LockKind kind) {
+    const FileResult<bool> locked = writer.lock(file, kind);
+    if (!locked) return locked.error();
+    if (!*locked) return RegisterBusy{};
     return Done{};
 }
 
 // The register locked for one operation: shared while it reads, exclusive
 // while it writes, so that no program reads a record half written and no two
-// write at one place. flock and not fcntl: its lock belongs to the open file,
-// not to the process, so it survives the program opening the register a
-// second time (a look at all records) and two programs in one process still
-// exclude each other. A journal that a crashed write left is played back
-// first.
+// write at one place. The lock belongs to the open file, so it survives the
+// program opening the register a second time (a look at all records), and
+// two programs in one process still exclude each other. A journal that a
+// crashed write left is played back first.
 class RegisterLock {
   public:
     static Result<RegisterLock> take(FileWriter& writer, const std::filesystem::path& dataDir,
-                                     int fd, int operation) {
-        const std::chrono::milliseconds patience = writer.lockPatience();
-        if (Status locked = waitForLock(fd, operation, patience); !locked) return locked.error();
-        RegisterLock lock(fd);
+                                     File& file, LockKind kind) {
+        if (Status locked = waitForLock(writer, file, kind); !locked) return locked.error();
+        RegisterLock lock(file);
         if (!journalPresent(dataDir)) return lock;
         // Putting a record back is a write: the lock turns exclusive and stays so.
-        if (Status locked = waitForLock(fd, LOCK_EX, patience); !locked) return locked.error();
+        if (Status locked = waitForLock(writer, file, LockKind::Exclusive); !locked)
+            return locked.error();
         if (Status played = playBackJournal(writer, dataDir); !played) return played.error();
         return lock;
     }
-    static Result<RegisterLock> take(Program& p, int fd, int operation) {
-        return take(p.fileWriter(), p.dataDir(), fd, operation);
+    static Result<RegisterLock> take(Program& p, File& file, LockKind kind) {
+        return take(p.fileWriter(), p.dataDir(), file, kind);
     }
-    RegisterLock(RegisterLock&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    RegisterLock(RegisterLock&& other) noexcept : file_(std::exchange(other.file_, nullptr)) {}
     RegisterLock(const RegisterLock&) = delete;
     RegisterLock& operator=(const RegisterLock&) = delete;
     RegisterLock& operator=(RegisterLock&&) = delete;
     ~RegisterLock() {
-        if (fd_ >= 0) ::flock(fd_, LOCK_UN);
+        if (file_) file_->unlock();
     }
 
   private:
-    explicit RegisterLock(int fd) : fd_(fd) {}
-    int fd_;
+    explicit RegisterLock(File& file) : file_(&file) {}
+    File* file_;
 };
 
 struct LockedRegister {
-    int fd;
+    File* file;
     RegisterLock lock;
 };
 
 // The open register (opened now if need be), locked for one operation.
-Result<LockedRegister> lockedRegister(Program& p, int operation) {
+Result<LockedRegister> lockedRegister(Program& p, LockKind kind) {
     const Result<RegisterFile*> file = openedRegister(p);
     if (!file) return file.error();
-    Result<RegisterLock> lock = RegisterLock::take(p, (*file)->fd(), operation);
+    Result<RegisterLock> lock = RegisterLock::take(p, (*file)->file(), kind);
     if (!lock) return lock.error();
-    return LockedRegister{(*file)->fd(), std::move(*lock)};
+    return LockedRegister{&(*file)->file(), std::move(*lock)};
 }
 
 // The bytes of every whole record in one read under a shared lock, instead of
 // one read per record (search, browse and the overview read the register on
 // every click); refused for a register of more than `limit` records.
 Result<std::string> wholeRecordBytes(FileWriter& writer, const std::filesystem::path& dataDir,
-                                     int fd, int limit) {
-    const Result<RegisterLock> lock = RegisterLock::take(writer, dataDir, fd, LOCK_SH);
+                                     File& file, int limit) {
+    const Result<RegisterLock> lock = RegisterLock::take(writer, dataDir, file, LockKind::Shared);
     if (!lock) return lock.error();
-    const Result<off_t> size = fileSize(fd);
+    const FileResult<std::uint64_t> size = file.size();
     if (!size) return size.error();
     if (wholeRecords(*size) > limit) return TooManyRecords{kRegisterFileName, limit};
     std::string bytes(static_cast<std::size_t>(wholeRecords(*size)) * kRecordBytes, '\0');
-    const ssize_t got = readAt(fd, bytes.data(), bytes.size(), 0);
-    if (got < 0) return failure(FileStep::Read, errno);
-    bytes.resize(static_cast<std::size_t>(wholeRecords(got)) * kRecordBytes);
+    const FileResult<std::size_t> got = file.readAt(bytes.data(), bytes.size(), 0);
+    if (!got) return got.error();
+    bytes.resize(static_cast<std::size_t>(wholeRecords(*got)) * kRecordBytes);
     return bytes;
 }
 
@@ -151,13 +121,13 @@ Result<std::string> wholeRecordBytes(FileWriter& writer, const std::filesystem::
 // first, so that a power cut leaves them old or new; beyond the whole records
 // no journal is needed, as a record cut short there is no record. A failed
 // write puts the old bytes back.
-Status writeRecords(Program& p, int fd, int k, std::string_view bytes, off_t size) {
+Status writeRecords(Program& p, File& file, int k, std::string_view bytes, std::uint64_t size) {
     FileWriter& writer = p.fileWriter();
-    const off_t offset = recordOffset(k);
+    const std::uint64_t offset = recordOffset(k);
     std::string previous(bytes.size(), '\0');
-    const ssize_t kept = readAt(fd, previous.data(), previous.size(), offset);
-    if (kept < 0) return failure(FileStep::Read, errno);
-    previous.resize(static_cast<std::size_t>(kept));
+    const FileResult<std::size_t> kept = file.readAt(previous.data(), previous.size(), offset);
+    if (!kept) return kept.error();
+    previous.resize(*kept);
     const bool existing = k <= wholeRecords(size);
     if (existing) {
         if (Status journaled = writeJournal(writer, p.dataDir(), offset, previous); !journaled)
@@ -165,8 +135,10 @@ Status writeRecords(Program& p, int fd, int k, std::string_view bytes, off_t siz
     }
     std::size_t written = 0;
     std::optional<FileFailure> failed;
-    if (!writeAll(writer, fd, bytes, offset, written) || writer.flush(fd) != 0) {
-        failed = failure(FileStep::Write, errno);
+    FileStatus done = writeAll(writer, file, bytes, offset, written);
+    if (done) done = writer.flush(file);
+    if (!done) {
+        failed = done.error();
     } else if (existing) {
         // Until the journal is gone for good, a crash would put the old record back.
         if (Status removed = removeJournal(writer, p.dataDir()); !removed)
@@ -177,8 +149,8 @@ Status writeRecords(Program& p, int fd, int k, std::string_view bytes, off_t siz
     // user is told was not written; if one does, the user hears of it.
     if (written > 0) {
         std::size_t restored = 0;
-        failed->undone = writeAll(writer, fd, previous, offset, restored) &&
-                         writer.truncate(fd, size) == 0 && writer.flush(fd) == 0;
+        failed->undone = writeAll(writer, file, previous, offset, restored) &&
+                         writer.truncate(file, size) && writer.flush(file);
     }
     // With the old bytes back, a journal left behind would only repeat them.
     if (existing && failed->undone) static_cast<void>(removeJournal(writer, p.dataDir()));
@@ -191,60 +163,59 @@ Status openRegister(Program& p) {
     p.closeAllFiles();
     const std::filesystem::path path = p.dataDir() / kRegisterFileName;
     FileWriter& writer = p.fileWriter();
-    int fd = writer.open(path, O_RDWR);
-    // ENOTDIR: the data directory's path runs through a file; say so about the directory.
-    if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
+    FileResult<File> file = writer.open(path, OpenMode::ReadWrite);
+    // Missing also when the data directory's path runs through a file; say so
+    // about the directory.
+    if (!file && file.error().missing()) {
         if (Status prepared = prepareDataDirectory(p.dataDir(), kRegisterFileName); !prepared)
             return prepared;
-        fd = writer.open(path, O_RDWR | O_CREAT | O_EXCL);
-        if (fd < 0) return failure(FileStep::Create, errno);
+        file = writer.open(path, OpenMode::CreateNew);
+        if (!file) return file.error();
         // Without its folder flushed, a new register may vanish in a power cut.
-        if (writer.flushFolder(p.dataDir()) != 0) {
-            const int error = errno;
-            ::close(fd);
-            return failure(FileStep::Create, error);
-        }
-    } else if (fd < 0) {
-        return failure(FileStep::Open, errno);
+        if (FileStatus flushed = writer.flushFolder(p.dataDir()); !flushed)
+            return flushed.error().as(kRegisterFileName, FileStep::Create);
+    } else if (!file) {
+        return file.error();
     }
-    p.adoptOpenFile(std::make_unique<RegisterFile>(fd));
+    p.adoptOpenFile(std::make_unique<RegisterFile>(std::move(*file)));
     return Done{};
 }
 
 Result<int> recordCount(Program& p) {
-    const Result<LockedRegister> locked = lockedRegister(p, LOCK_SH);
+    const Result<LockedRegister> locked = lockedRegister(p, LockKind::Shared);
     if (!locked) return locked.error();
-    const Result<off_t> size = fileSize(locked->fd);
+    const FileResult<std::uint64_t> size = locked->file->size();
     if (!size) return size.error();
     return wholeRecords(*size);
 }
 
 Result<RegisterRecord> readRecord(Program& p, int k) {
     if (!validRecordNumber(k)) return BadRecordNumber{};
-    const Result<LockedRegister> locked = lockedRegister(p, LOCK_SH);
+    const Result<LockedRegister> locked = lockedRegister(p, LockKind::Shared);
     if (!locked) return locked.error();
     std::string bytes(kRecordBytes, '\0');
-    const ssize_t got = readAt(locked->fd, bytes.data(), bytes.size(), recordOffset(k));
-    if (got < 0) return failure(FileStep::Read, errno);
+    const FileResult<std::size_t> got =
+        locked->file->readAt(bytes.data(), bytes.size(), recordOffset(k));
+    if (!got) return got.error();
     // Beyond the end, or the partial record there: no record, six empty fields.
-    if (got < kRecordBytes) return RegisterRecord{};
+    if (*got < kRecordBytes) return RegisterRecord{};
     return decodeRecord(p.cp932(), bytes);
 }
 
 Status writeRecord(Program& p, int k, const RegisterRecord& record) {
     if (!validRecordNumber(k)) return BadRecordNumber{};
-    const Result<LockedRegister> locked = lockedRegister(p, LOCK_EX);
+    const Result<LockedRegister> locked = lockedRegister(p, LockKind::Exclusive);
     if (!locked) return locked.error();
-    const Result<off_t> size = fileSize(locked->fd);
+    const FileResult<std::uint64_t> size = locked->file->size();
     if (!size) return size.error();
     if (k > wholeRecords(*size) && k > kMaxRecords) return RegisterFull{kMaxRecords};
-    return writeRecords(p, locked->fd, k, encodeRecord(p.cp932(), record), *size);
+    return writeRecords(p, *locked->file, k, encodeRecord(p.cp932(), record), *size);
 }
 
 Result<int> appendRecords(Program& p, std::vector<RegisterRecord> records) {
-    const Result<LockedRegister> locked = lockedRegister(p, LOCK_EX);
+    const Result<LockedRegister> locked = lockedRegister(p, LockKind::Exclusive);
     if (!locked) return locked.error();
-    const Result<off_t> size = fileSize(locked->fd);
+    const FileResult<std::uint64_t> size = locked->file->size();
     if (!size) return size.error();
     const int first = wholeRecords(*size) + 1;
     if (first - 1 + static_cast<int>(records.size()) > kMaxRecords)
@@ -254,7 +225,7 @@ Result<int> appendRecords(Program& p, std::vector<RegisterRecord> records) {
         records[i].number = numberText(first + static_cast<int>(i));
         bytes += encodeRecord(p.cp932(), records[i]);
     }
-    if (Status written = writeRecords(p, locked->fd, first, bytes, *size); !written)
+    if (Status written = writeRecords(p, *locked->file, first, bytes, *size); !written)
         return written.error();
     return first;
 }
@@ -263,9 +234,9 @@ Status scanRegister(Program& p, const std::function<void(int k, const RegisterRe
                     int limit) {
     if (Status opened = openRegister(p); !opened) return opened;
     const Result<std::string> bytes = wholeRecordBytes(
-        p.fileWriter(), p.dataDir(), static_cast<RegisterFile*>(p.openFile())->fd(), limit);
+        p.fileWriter(), p.dataDir(), static_cast<RegisterFile*>(p.openFile())->file(), limit);
     if (!bytes) return bytes.error();
-    const int count = wholeRecords(static_cast<off_t>(bytes->size()));
+    const int count = wholeRecords(bytes->size());
     const std::string_view all(*bytes);
 
     // The counter lives in recno and ends at N + 2: the read at N + 1 finds no
@@ -289,11 +260,10 @@ Result<std::vector<RegisterRecord>> readAllRecords(Program& p) {
 Result<std::vector<RegisterRecord>> readAllRecords(const std::filesystem::path& dataDir,
                                                    const Cp932& codec, FileWriter& writer) {
     const std::filesystem::path path = dataDir / kRegisterFileName;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) return std::vector<RegisterRecord>{};
-    if (fd < 0) return failure(FileStep::Open, errno);
-    const RegisterFile file(fd);  // closed again on the way out
-    const Result<std::string> bytes = wholeRecordBytes(writer, dataDir, fd, kMaxRecords);
+    FileResult<File> file = File::open(path, OpenMode::Read);  // closed again on the way out
+    if (!file && file.error().missing()) return std::vector<RegisterRecord>{};
+    if (!file) return file.error();
+    const Result<std::string> bytes = wholeRecordBytes(writer, dataDir, *file, kMaxRecords);
     if (!bytes) return bytes.error();
     std::vector<RegisterRecord> records;
     for (std::size_t offset = 0; offset < bytes->size(); offset += kRecordBytes)
@@ -304,11 +274,10 @@ Result<std::vector<RegisterRecord>> readAllRecords(const std::filesystem::path& 
 
 void recoverRegister(Program& p) {
     if (!journalPresent(p.dataDir())) return;
-    const int fd = ::open((p.dataDir() / kRegisterFileName).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return;
-    const RegisterFile file(fd);
+    FileResult<File> file = File::open(p.dataDir() / kRegisterFileName, OpenMode::Read);
+    if (!file) return;
     // Whatever fails here, the next operation on the register meets again and tells.
-    static_cast<void>(RegisterLock::take(p, fd, LOCK_EX));
+    static_cast<void>(RegisterLock::take(p, *file, LockKind::Exclusive));
 }
 
 Result<int16_t> recordNumberFromText(const std::string& text) {

@@ -21,10 +21,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_writer.h"
 #include "register/storage_error.h"
 #include "state/cp932.h"
 #include "state/diagnosis_state.h"
-#include "ui/file_writer.h"
 
 namespace bio {
 

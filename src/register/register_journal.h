@@ -8,13 +8,12 @@
 //
 // Every function here expects the caller to hold the register's exclusive lock.
 
-#include <sys/types.h>
-
+#include <cstdint>
 #include <filesystem>
 #include <string_view>
 
+#include "platform/file_writer.h"
 #include "register/storage_error.h"
-#include "ui/file_writer.h"
 
 namespace bio {
 
@@ -22,7 +21,7 @@ inline constexpr const char* kJournalFileName = "kojinfl2.txt-journal";
 
 // Writes and flushes the journal for replacing the bytes `old` at `offset` of
 // the register in `dir`; on failure no journal is left.
-Status writeJournal(FileWriter& writer, const std::filesystem::path& dir, off_t offset,
+Status writeJournal(FileWriter& writer, const std::filesystem::path& dir, std::uint64_t offset,
                     std::string_view old);
 // Removes the journal of a write that is on disk, for good.
 Status removeJournal(FileWriter& writer, const std::filesystem::path& dir);

@@ -1,14 +1,17 @@
 // biorhythm-script: runs the program without a display, from a script, on
 // the same data directory as the desktop program.
 
-#include <fstream>
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <system_error>
 
 #include "app/data_dir.h"
 #include "app/version.h"
 #include "overview/login_notice.h"
+#include "platform/file.h"
+#include "platform/path.h"
+#include "platform/program_entry.h"
 #include "script/script_options.h"
 #include "script/script_runner.h"
 #include "ui/doubles.h"
@@ -45,7 +48,7 @@ int run(const bio::script::Options& options) {
     // A folder named on the command line is the caller's to prepare; the
     // per-user one is created on the first write, as by the desktop program.
     if (options.dataDir && !std::filesystem::is_directory(dataDir))
-        throw UsageError("ディレクトリがありません: " + options.dataDir->string());
+        throw UsageError("ディレクトリがありません: " + bio::utf8Text(*options.dataDir));
 
     std::unique_ptr<bio::Clock> clock;
     if (options.today) {
@@ -55,13 +58,14 @@ int run(const bio::script::Options& options) {
     }
     if (options.notify) return printLoginNotice(dataDir, clock->today());
 
-    std::ifstream file;
+    std::istringstream file;
     if (options.script) {
-        // A directory opens like a file here but reads as nothing at all.
-        if (!std::filesystem::is_directory(*options.script))
-            file.open(*options.script, std::ios::binary);
-        if (!file.is_open())
-            throw UsageError("スクリプトを開けません: " + options.script->string());
+        // Far longer than any script a person writes.
+        constexpr std::size_t kLongestScript = 64 << 20;
+        const bio::FileResult<std::string> text =
+            bio::readWholeFile(*options.script, kLongestScript);
+        if (!text) throw UsageError("スクリプトを開けません: " + bio::utf8Text(*options.script));
+        file.str(*text);
     }
     std::istream& script = options.script ? file : std::cin;
 
@@ -71,9 +75,9 @@ int run(const bio::script::Options& options) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int bio::programMain(const std::vector<std::string>& args) {
     try {
-        return run(bio::script::parseOptions({argv + 1, argv + argc}));
+        return run(bio::script::parseOptions(args));
     } catch (const UsageError& error) {
         std::cerr << "biorhythm-script: " << error.what() << '\n' << bio::script::kUsage << '\n';
         return bio::kExitUsage;

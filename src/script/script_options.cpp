@@ -1,5 +1,6 @@
 #include "script/script_options.h"
 
+#include "platform/path.h"
 #include "script/script_parser.h"
 
 namespace bio::script {
@@ -14,7 +15,7 @@ Options parseOptions(const std::vector<std::string>& args) {
         } else if (arg == "--dir" || arg == "--today") {
             const std::string& value = optionValue(args, i);
             if (arg == "--dir") {
-                options.dataDir = value;
+                options.dataDir = pathFromUtf8(value);
             } else {
                 options.today = parseIsoDate(value);
                 if (!options.today)
@@ -26,11 +27,11 @@ Options parseOptions(const std::vector<std::string>& args) {
         } else if (options.script) {
             throw UsageError("スクリプトは一つしか指定できません: " + arg);
         } else {
-            options.script = arg;
+            options.script = pathFromUtf8(arg);
         }
     }
     if (options.notify && options.script)
-        throw UsageError("--notify ではスクリプトを指定できません: " + options.script->string());
+        throw UsageError("--notify ではスクリプトを指定できません: " + utf8Text(*options.script));
     return options;
 }
 

@@ -11,10 +11,10 @@
 #include <memory>
 #include <string>
 
+#include "platform/file_writer.h"
 #include "shell/screen_id.h"
 #include "state/cp932.h"
 #include "state/diagnosis_state.h"
-#include "ui/file_writer.h"
 #include "ui/screen.h"
 #include "ui/services.h"
 
@@ -22,7 +22,7 @@ namespace bio {
 
 // A data file left open between operations; closing it is destroying it.
 class OpenDataFile {
-public:
+  public:
     virtual ~OpenDataFile() = default;
 };
 
@@ -33,7 +33,7 @@ struct Services {
 };
 
 class Program {
-public:
+  public:
     using Action = std::function<void(Program&)>;
 
     // `configDir` is the user's settings folder (~/.config), where the
@@ -90,7 +90,7 @@ public:
     // back to the menu), or the end of the program.
     void closeBox(ScreenId id);
 
-private:
+  private:
     static std::size_t index(ScreenId id) { return static_cast<std::size_t>(id); }
 
     Services services_;

@@ -1,35 +1,19 @@
 #include "state/cp932.h"
 
-#include <iconv.h>
+#include <array>
+#include <cstdint>
+#include <vector>
 
-#include <algorithm>
-#include <cerrno>
-#include <stdexcept>
-#include <string>
-
+#include "platform/cp932_converter.h"
 #include "state/utf8.h"
 
 namespace bio {
 
 namespace {
 
-// glibc's "CP932" follows the Windows table (NEC and IBM extensions, ① and ㈱)
-// and also accepts the JIS forms of the few characters Windows maps elsewhere
-// (〜 U+301C, − U+2212); strict "SHIFT_JIS" lacks the extensions.
-constexpr const char* kCodePage = "CP932";
-constexpr const char* kUtf8 = "UTF-8";
 constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";  // U+FFFD
-
-iconv_t handle(void* converter) { return static_cast<iconv_t>(converter); }
-
-void* openConverter(const char* to, const char* from) {
-    const iconv_t converter = iconv_open(to, from);
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
-        throw std::runtime_error(std::string("文字コード変換を用意できません: ") + from + " → " +
-                                 to);
-    }
-    return converter;
-}
+constexpr char32_t kNoCharacter = 0xFFFFFFFF;
+constexpr std::uint16_t kNoBytes = 0xFFFF;  // no trail byte is 0xFF
 
 bool isLeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
@@ -39,72 +23,121 @@ bool isTrailByte(unsigned char byte) {
     return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
 }
 
-// Bytes of the UTF-8 character starting at `pos`; a byte that is no UTF-8
-// counts alone, so the text behind it is kept.
-std::size_t utf8Length(std::string_view text, std::size_t pos) {
-    return utf8CharAt(text, pos).length;
-}
-
 // Bytes of the code page 932 character starting at `pos`, assuming it is
-// well formed (as iconv's own output is).
+// well formed (as the encoder's own output is).
 std::size_t cp932Length(std::string_view bytes, std::size_t pos) {
     const bool pair = isLeadByte(static_cast<unsigned char>(bytes[pos])) && pos + 1 < bytes.size();
     return pair ? 2 : 1;
 }
 
-// Runs `converter` over `input`. Where it stops at something it cannot
-// convert, `skip` says how many input bytes that is and `replacement` is
-// written in its place; conversion then goes on behind it.
-template <typename Skip>
-std::string convert(iconv_t converter, std::string_view input, std::string_view replacement,
-                    Skip skip) {
-    iconv(converter, nullptr, nullptr, nullptr, nullptr);  // reset shift state
-    std::string output;
-    char buffer[1024];
-    char* in = const_cast<char*>(input.data());
-    std::size_t inLeft = input.size();
-    while (inLeft > 0) {
-        char* out = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
-        output.append(buffer, static_cast<std::size_t>(out - buffer));
-        if (result != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
-        // EILSEQ (invalid or unconvertible) or EINVAL (cut short at the end).
-        const std::size_t consumed = static_cast<std::size_t>(in - input.data());
-        const std::size_t count = std::min(skip(input, consumed), inLeft);
-        output += replacement;
-        in += count;
-        inLeft -= count;
+void appendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
     }
-    return output;
+}
+
+// Every character of the code page both ways, asked of the system's converter
+// once per process. The tables never change after, so every codec shares
+// them, and the loops below alone decide where a character begins and ends:
+// the same on every platform, whatever the system's converter does with a
+// run of bad bytes.
+}  // namespace
+
+struct Cp932Tables {
+    std::array<char32_t, 256> single{};
+    std::vector<char32_t> pair = std::vector<char32_t>(0x10000, kNoCharacter);  // lead << 8 | trail
+    std::vector<std::uint16_t> bytes =
+        std::vector<std::uint16_t>(0x10000, kNoBytes);  // by BMP code
+
+    Cp932Tables() {
+        const Cp932Converter system;
+        for (unsigned byte = 0; byte < 256; ++byte) {
+            const char one = static_cast<char>(byte);
+            single[byte] = system.decode(std::string_view(&one, 1)).value_or(kNoCharacter);
+            if (!isLeadByte(static_cast<unsigned char>(byte))) continue;
+            for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+                if (!isTrailByte(static_cast<unsigned char>(trail))) continue;
+                const char two[2] = {one, static_cast<char>(trail)};
+                pair[byte << 8 | trail] =
+                    system.decode(std::string_view(two, 2)).value_or(kNoCharacter);
+            }
+        }
+        for (char32_t code = 0; code < 0x10000; ++code) {
+            if (code >= 0xD800 && code <= 0xDFFF) continue;  // no character
+            const std::string encoded = system.encode(code);
+            if (encoded.size() == 1) bytes[code] = static_cast<unsigned char>(encoded[0]);
+            if (encoded.size() == 2)
+                bytes[code] =
+                    static_cast<std::uint16_t>(static_cast<unsigned char>(encoded[0]) << 8 |
+                                               static_cast<unsigned char>(encoded[1]));
+        }
+    }
+};
+
+namespace {
+
+const Cp932Tables& tables() {
+    static const Cp932Tables built;
+    return built;
 }
 
 }  // namespace
 
-Cp932::Cp932()
-    : toCp932_(openConverter(kCodePage, kUtf8)), fromCp932_(openConverter(kUtf8, kCodePage)) {}
-
-Cp932::~Cp932() {
-    iconv_close(handle(toCp932_));
-    iconv_close(handle(fromCp932_));
-}
+Cp932::Cp932() : tables_(&tables()) {}
 
 std::string Cp932::encode(std::string_view utf8) const {
-    // One '?' per character the code page lacks (and per stray byte).
-    return convert(handle(toCp932_), utf8, "?", utf8Length);
+    const auto& table = tables_->bytes;
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const Utf8Char c = utf8CharAt(utf8, pos);
+        pos += c.length;
+        // One '?' per character the code page lacks (and per stray byte).
+        const std::uint16_t bytes = c.code < 0x10000 && c.valid ? table[c.code] : kNoBytes;
+        if (bytes == kNoBytes) {
+            out += '?';
+        } else {
+            if (bytes > 0xFF) out += static_cast<char>(bytes >> 8);
+            out += static_cast<char>(bytes & 0xFF);
+        }
+    }
+    return out;
 }
 
 std::string Cp932::decode(std::string_view bytes) const {
-    // A lead byte with a proper trail byte is one (unassigned) character; a lead
-    // byte followed by anything else is replaced alone, so that the blank,
-    // quote or comma behind it survives.
-    return convert(handle(fromCp932_), bytes, kReplacementUtf8,
-                   [](std::string_view text, std::size_t pos) -> std::size_t {
-                       const auto lead = static_cast<unsigned char>(text[pos]);
-                       const bool pair = isLeadByte(lead) && pos + 1 < text.size() &&
-                                         isTrailByte(static_cast<unsigned char>(text[pos + 1]));
-                       return pair ? 2 : 1;
-                   });
+    const Cp932Tables& table = *tables_;
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        // A lead byte with a proper trail byte is one character, assigned or
+        // not; a lead byte followed by anything else is replaced alone, so
+        // that the blank, quote or comma behind it survives.
+        const auto lead = static_cast<unsigned char>(bytes[pos]);
+        const bool pair = isLeadByte(lead) && pos + 1 < bytes.size() &&
+                          isTrailByte(static_cast<unsigned char>(bytes[pos + 1]));
+        const char32_t code =
+            pair ? table.pair[lead << 8 | static_cast<unsigned char>(bytes[pos + 1])]
+                 : table.single[lead];
+        pos += pair ? 2 : 1;
+        if (code == kNoCharacter) {
+            out += kReplacementUtf8;
+        } else {
+            appendUtf8(out, code);
+        }
+    }
+    return out;
 }
 
 std::size_t Cp932::width(std::string_view utf8) const { return encode(utf8).size(); }

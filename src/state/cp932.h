@@ -7,12 +7,11 @@
 
 namespace bio {
 
+struct Cp932Tables;
+
 class Cp932 {
-public:
+  public:
     Cp932();
-    ~Cp932();
-    Cp932(const Cp932&) = delete;
-    Cp932& operator=(const Cp932&) = delete;
 
     // UTF-8 to code page 932; each character the code page lacks becomes one '?'.
     std::string encode(std::string_view utf8) const;
@@ -25,9 +24,8 @@ public:
     // character (one that does not fit is left out), padded with blanks (0x20).
     std::string encodeField(std::string_view utf8, std::size_t width) const;
 
-private:
-    void* toCp932_;
-    void* fromCp932_;
+  private:
+    const Cp932Tables* tables_;  // shared: built once, never changed
 };
 
 }  // namespace bio

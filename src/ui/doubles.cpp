@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/path.h"
 #include "ui/page.h"
 
 namespace bio {
@@ -78,7 +79,7 @@ std::optional<std::filesystem::path> ScriptedDialogs::fileDialog(const FileReque
           (save ? " default " + bio::quoted(request.defaultName) : std::string()) + " -> " +
           (answer ? bio::quoted(*answer) : std::string("cancel")));
     if (!answer) return std::nullopt;
-    return std::filesystem::path(*answer);
+    return pathFromUtf8(*answer);
 }
 
 void RecordingPrinter::setFont(const std::string& family, double points) {

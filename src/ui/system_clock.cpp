@@ -1,14 +1,13 @@
 #include "ui/system_clock.h"
 
-#include <ctime>
+#include "platform/local_date.h"
 
 namespace bio {
 
 Date SystemClock::today() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+    const std::chrono::year_month_day local = localDate();
+    return {static_cast<int>(local.year()), static_cast<int>(static_cast<unsigned>(local.month())),
+            static_cast<int>(static_cast<unsigned>(local.day()))};
 }
 
 }  // namespace bio

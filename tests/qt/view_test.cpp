@@ -335,8 +335,10 @@ class ViewTest : public QObject {
 
         QTest::mouseClick(box, Qt::LeftButton);
         QVERIFY(d.screen(ScreenId::itiran).control("Check1").checked());
-        QVERIFY(std::filesystem::exists(d.dir.path() / "config" / "autostart" /
-                                        "jp.biorhythm.Biorhythm-notify.desktop"));
+        QCOMPARE(std::distance(
+                     std::filesystem::directory_iterator(d.dir.path() / "config" / "autostart"),
+                     std::filesystem::directory_iterator()),
+                 1);
     }
 
     // Every caption of every screen resolves to a face that has its glyphs.

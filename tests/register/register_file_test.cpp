@@ -11,7 +11,7 @@
 #include "register/record_layout.h"
 #include "register/register_fixture.h"
 #include "register/register_journal.h"
-#include "register/warnings.h"
+#include "register/storage_warnings.h"
 #include "testing/file_permissions.h"
 
 namespace bio {

@@ -2,10 +2,7 @@
 // for as long as they write, and a program that cannot have it says so and
 // changes nothing.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -14,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "register/record_layout.h"
 #include "register/register_file.h"
 #include "testing/program_fixture.h"
 
@@ -32,16 +30,13 @@ const std::string kBusy =
 // Another program's hold on the register, taken through a file of its own.
 class OtherProgramsLock {
   public:
-    OtherProgramsLock(const std::filesystem::path& file, int operation)
-        : fd_(::open(file.c_str(), O_RDONLY | O_CLOEXEC)) {
-        EXPECT_EQ(::flock(fd_, operation | LOCK_NB), 0);
+    OtherProgramsLock(const std::filesystem::path& file, LockKind kind)
+        : file_(std::move(*File::open(file, OpenMode::Read))) {
+        EXPECT_TRUE(file_.tryLock(kind) == true);
     }
-    ~OtherProgramsLock() { ::close(fd_); }
-    OtherProgramsLock(const OtherProgramsLock&) = delete;
-    OtherProgramsLock& operator=(const OtherProgramsLock&) = delete;
 
   private:
-    int fd_;
+    File file_;
 };
 
 // Gives up on a lock after a moment, so that a refusal needs no five seconds.
@@ -81,10 +76,10 @@ bool contains(const std::vector<std::string>& lines, const std::string& line) {
 }
 
 TEST(RegisterLock, ReadsShareTheRegisterAndWritesHaveItAlone) {
-    for (const int held : {LOCK_SH, LOCK_EX}) {
+    for (const LockKind held : {LockKind::Shared, LockKind::Exclusive}) {
         for (const Command& command : kCommands) {
             SCOPED_TRACE(std::string(command.name) +
-                         (held == LOCK_SH ? ", shared" : ", exclusive"));
+                         (held == LockKind::Shared ? ", shared" : ", exclusive"));
             TestProgram t;
             ImpatientWriter writer;
             Program& p = t.start();
@@ -98,7 +93,7 @@ TEST(RegisterLock, ReadsShareTheRegisterAndWritesHaveItAlone) {
 
             OtherProgramsLock other(t.file(kRegisterFileName), held);
             p.click(command.screen, command.control);
-            const bool refused = held == LOCK_EX || command.writes;
+            const bool refused = held == LockKind::Exclusive || command.writes;
             EXPECT_EQ(contains(t.events.lines, kBusy), refused);
             if (refused) {
                 EXPECT_EQ(readBytes(t.file(kRegisterFileName)), before);
@@ -158,6 +153,66 @@ TEST(RegisterLock, TwoProgramsRegisteringAtOnceKeepAllFourPersons) {
     EXPECT_EQ(window->state().recno, 6);
     EXPECT_EQ(other.state().recno, 5);
     EXPECT_EQ(events.lines, std::vector<std::string>{"msgbox \"保存しました。\" title \"\" -> ok"});
+}
+
+// Another program appends a record just as this one's exclusive lock is
+// granted, as one that held the lock a moment before would have: whatever
+// this program counted before it had the lock is out of date by then.
+class AppendingAsTheLockIsTaken : public FileWriter {
+  public:
+    explicit AppendingAsTheLockIsTaken(std::string record) : record_(std::move(record)) {}
+    FileResult<bool> lock(File& file, LockKind kind) override {
+        if (kind == LockKind::Exclusive && !record_.empty()) {
+            File other = std::move(*File::open(file.path(), OpenMode::ReadWrite));
+            EXPECT_TRUE(other.writeSomeAt(record_, *other.size()) == record_.size());
+            record_.clear();
+        }
+        return FileWriter::lock(file, kind);
+    }
+
+  private:
+    std::string record_;
+};
+
+TEST(RegisterLock, AnAppendLandsAfterARecordAppendedAsItsLockIsTaken) {
+    const struct {
+        const char* name;
+        std::function<void(TestProgram&)> append;
+        std::vector<std::string> expected;
+    } appends[] = {
+        {"登録",
+         [](TestProgram& t) {
+             typePersons(t.program(), "Window1a", "Window1b");
+             t.program().click(ScreenId::aisyou, "Command2");
+         },
+         {"3    Other3  ", "4    Window1a", "5    Window1b"}},
+        {"CSVから読み込み",
+         [](TestProgram& t) {
+             writeBytes(t.file("persons.csv"), "氏名,元号,年,月,日\r\nImported,昭和,40,5,1\r\n");
+             t.dialogs.queueFile((t.dir.path() / "persons.csv").string());
+             t.program().move(ScreenId::baio, ScreenId::menyu);
+             t.program().click(ScreenId::menyu, "Command5");
+             t.program().click(ScreenId::hyouji, "Command3");
+         },
+         {"3    Other3  ", "4    Imported"}},
+    };
+    for (const auto& append : appends) {
+        SCOPED_TRACE(append.name);
+        TestProgram t;
+        Program& p = t.start();
+        writeBytes(t.file(kRegisterFileName), seedRecords(p.cp932(), 2));
+        AppendingAsTheLockIsTaken writer(
+            encodeRecord(p.cp932(), {"3", "Other3", "昭和", "40", "5", "3"}));
+        p.useFileWriter(writer);
+        append.append(t);
+
+        const Result<std::vector<RegisterRecord>> records = readAllRecords(p);
+        ASSERT_TRUE(records);
+        std::vector<std::string> names;
+        for (std::size_t k = 2; k < records->size(); ++k)
+            names.push_back((*records)[k].number + (*records)[k].name.substr(0, 8));
+        EXPECT_EQ(names, append.expected);
+    }
 }
 
 }  // namespace

@@ -34,15 +34,17 @@ using testing::writeBytes;
 constexpr std::size_t kSector = 512;
 
 struct Operation {
-    enum class Kind { Create, Write, Flush, Remove, FlushFolder };
-    Operation(Kind kind, std::string file = {}, off_t offset = 0, std::string bytes = {})
+    enum class Kind { Create, Write, Flush, Remove, Rename, FlushFolder };
+    Operation(Kind kind, std::string file = {}, std::uint64_t offset = 0, std::string bytes = {})
         : kind(kind), file(std::move(file)), offset(offset), bytes(std::move(bytes)) {}
-    bool inFolder() const { return kind == Kind::Create || kind == Kind::Remove; }
+    bool inFolder() const {
+        return kind == Kind::Create || kind == Kind::Remove || kind == Kind::Rename;
+    }
 
     Kind kind;
     std::string file;
-    off_t offset;
-    std::string bytes;
+    std::uint64_t offset;
+    std::string bytes;            // of a rename: the new name
     std::size_t shownBefore = 0;  // how many dialogs the program had shown
 };
 using Kind = Operation::Kind;
@@ -53,39 +55,47 @@ class RecordingWriter : public FileWriter {
   public:
     explicit RecordingWriter(const std::vector<std::string>& shown) : shown_(shown) {}
 
-    int open(const std::filesystem::path& file, int flags) override {
+    FileResult<File> open(const std::filesystem::path& file, OpenMode mode) override {
         const bool existed = std::filesystem::exists(file);
-        const int fd = FileWriter::open(file, flags);
-        if (fd >= 0) names_[fd] = file.filename();
-        if (fd >= 0 && !existed) done(0, {Kind::Create, file.filename()});
-        return fd;
+        FileResult<File> opened = FileWriter::open(file, mode);
+        if (opened && !existed) record({Kind::Create, file.filename()});
+        return opened;
     }
-    ssize_t writeAt(int fd, std::string_view bytes, off_t offset) override {
-        const ssize_t put = FileWriter::writeAt(fd, bytes, offset);
-        if (put > 0)
-            done(0, {Kind::Write, names_[fd], offset,
-                     std::string(bytes.substr(0, static_cast<std::size_t>(put)))});
+    FileResult<std::size_t> writeSomeAt(File& file, std::string_view bytes,
+                                        std::uint64_t offset) override {
+        const FileResult<std::size_t> put = FileWriter::writeSomeAt(file, bytes, offset);
+        if (put)
+            record(
+                 {Kind::Write, file.path().filename(), offset, std::string(bytes.substr(0, *put))});
         return put;
     }
-    int flush(int fd) override { return done(FileWriter::flush(fd), {Kind::Flush, names_[fd]}); }
-    int remove(const std::filesystem::path& file) override {
+    FileStatus flush(File& file) override {
+        return done(FileWriter::flush(file), {Kind::Flush, file.path().filename()});
+    }
+    FileStatus remove(const std::filesystem::path& file) override {
         return done(FileWriter::remove(file), {Kind::Remove, file.filename()});
     }
-    int flushFolder(const std::filesystem::path& folder) override {
+    FileStatus rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        return done(FileWriter::rename(from, to),
+                    {Kind::Rename, from.filename(), 0, to.filename()});
+    }
+    FileStatus flushFolder(const std::filesystem::path& folder) override {
         return done(FileWriter::flushFolder(folder), {Kind::FlushFolder});
     }
 
     std::vector<Operation> operations;
 
   private:
-    int done(int result, Operation operation) {
-        operation.shownBefore = shown_.size();
-        if (result == 0) operations.push_back(std::move(operation));
+    FileStatus done(FileStatus result, Operation operation) {
+        if (result) record(std::move(operation));
         return result;
+    }
+    void record(Operation operation) {
+        operation.shownBefore = shown_.size();
+        operations.push_back(std::move(operation));
     }
 
     const std::vector<std::string>& shown_;
-    std::map<int, std::string> names_;
 };
 
 using Files = std::map<std::string, std::string>;  // name -> bytes
@@ -128,6 +138,11 @@ std::vector<Files> crashStates(const Files& before, const std::vector<Operation>
                 return false;
             if (change->kind == Kind::Create) present.insert(change->file);
             if (change->kind == Kind::Remove) present.erase(change->file);
+            if (change->kind == Kind::Rename) {
+                present.erase(change->file);
+                present.insert(change->bytes);
+                durable[change->bytes] = durable[change->file];
+            }
             if (change->kind == Kind::Write)
                 write(durable[change->file], *change, change->bytes.size());
             return true;
@@ -146,6 +161,11 @@ std::vector<Files> crashStates(const Files& before, const std::vector<Operation>
             const std::size_t kept = choices[j][pick[j]];
             if (kept > 0 && change.kind == Kind::Create) names.insert(change.file);
             if (kept > 0 && change.kind == Kind::Remove) names.erase(change.file);
+            if (kept > 0 && change.kind == Kind::Rename) {
+                names.erase(change.file);
+                names.insert(change.bytes);
+                contents[change.bytes] = contents[change.file];
+            }
             if (change.kind == Kind::Write) write(contents[change.file], change, kept);
         }
         Files state;
@@ -169,9 +189,11 @@ struct Recording {
 
 // Runs `command` on a register of `count` records with the writer recording.
 Recording recordCommand(int count, const std::function<void(Program&)>& prepare,
-                        const std::function<void(Program&)>& command) {
+                        const std::function<void(Program&)>& command,
+                        const std::string& chosenFile = {}) {
     TestProgram t;
     Program& p = t.start();
+    if (!chosenFile.empty()) t.dialogs.queueFile((t.dir.path() / chosenFile).string());
     writeBytes(t.file(kRegisterFileName), seedRecords(p.cp932(), count));
     prepare(p);
     if (count == 0) std::filesystem::remove(t.file(kRegisterFileName));  // the command creates it
@@ -186,7 +208,7 @@ Recording recordCommand(int count, const std::function<void(Program&)>& prepare,
     recording.before = recording.files[kRegisterFileName];
     command(p);
     recording.ops = writer.operations;
-    recording.after = readBytes(t.file(kRegisterFileName));
+    recording.after = readBytes(t.file(chosenFile.empty() ? kRegisterFileName : chosenFile));
     recording.shown = t.events.lines;
     return recording;
 }
@@ -279,6 +301,51 @@ TEST(CrashStates, EveryRecordStaysWholeAndEveryReportedWriteStays) {
         checked += checkEveryCrashState(recording);
     }
     std::cout << "crash states checked: " << checked << '\n';
+}
+
+// The files replaced whole (the last-entry file and the exports): after a
+// power cut at any moment each is its old self or its new self, and new once
+// the command has ended.
+TEST(CrashStates, AReplacedFileIsOldOrNewNeverCut) {
+    const struct {
+        const char* name;
+        std::function<void(Program&)> prepare, command;
+        std::string file;
+    } commands[] = {
+        {"a reading", [](Program& p) { p.screen(ScreenId::baio).setText("Text7", "新しい名前"); },
+         [](Program& p) { p.click(ScreenId::baio, "Command1"); }, "kojinfl.txt"},
+        {"CSVへ書き出し",
+         [](Program& p) {
+             p.move(ScreenId::baio, ScreenId::menyu);
+             p.click(ScreenId::menyu, "Command5");
+         },
+         [](Program& p) { p.click(ScreenId::hyouji, "Command2"); }, "登録簿.csv"},
+        {"カレンダー書き出し",
+         [](Program& p) {
+             p.move(ScreenId::baio, ScreenId::menyu);
+             p.click(ScreenId::menyu, "Command7");
+         },
+         [](Program& p) { p.click(ScreenId::itiran, "Command3"); }, "予定.ics"},
+    };
+    for (const auto& command : commands) {
+        SCOPED_TRACE(command.name);
+        const Recording recording =
+            recordCommand(3, command.prepare, command.command, command.file);
+        ASSERT_NE(recording.after, "");
+        const auto old = recording.files.find(command.file);
+        const std::string before = old == recording.files.end() ? "" : old->second;
+        for (std::size_t done = 0; done <= recording.ops.size(); ++done) {
+            for (const Files& state : crashStates(recording.files, recording.ops, done)) {
+                const auto found = state.find(command.file);
+                const std::string now = found == state.end() ? "" : found->second;
+                if (done == recording.ops.size()) {
+                    EXPECT_EQ(now, recording.after) << "the command ended, and its file is not new";
+                } else {
+                    EXPECT_TRUE(now == before || now == recording.after) << done << " operations";
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

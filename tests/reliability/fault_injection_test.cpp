@@ -246,30 +246,40 @@ class FailingWriter : public FileWriter {
   public:
     explicit FailingWriter(int failing) : failing_(failing) {}
 
-    int open(const std::filesystem::path& file, int flags) override {
-        return fails() ? -1 : FileWriter::open(file, flags);
+    FileResult<File> open(const std::filesystem::path& file, OpenMode mode) override {
+        return unlessFailing(file, [&] { return FileWriter::open(file, mode); });
     }
-    ssize_t writeAt(int fd, std::string_view bytes, off_t offset) override {
-        return fails() ? -1 : FileWriter::writeAt(fd, bytes, offset);
+    FileResult<std::size_t> writeSomeAt(File& file, std::string_view bytes,
+                                        std::uint64_t offset) override {
+        return unlessFailing(file.path(),
+                             [&] { return FileWriter::writeSomeAt(file, bytes, offset); });
     }
-    int flush(int fd) override { return fails() ? -1 : FileWriter::flush(fd); }
-    int truncate(int fd, off_t size) override {
-        return fails() ? -1 : FileWriter::truncate(fd, size);
+    FileStatus flush(File& file) override {
+        return unlessFailing(file.path(), [&] { return FileWriter::flush(file); });
     }
-    int remove(const std::filesystem::path& file) override {
-        return fails() ? -1 : FileWriter::remove(file);
+    FileStatus truncate(File& file, std::uint64_t size) override {
+        return unlessFailing(file.path(), [&] { return FileWriter::truncate(file, size); });
     }
-    int flushFolder(const std::filesystem::path& folder) override {
-        return fails() ? -1 : FileWriter::flushFolder(folder);
+    FileStatus remove(const std::filesystem::path& file) override {
+        return unlessFailing(file, [&] { return FileWriter::remove(file); });
+    }
+    FileStatus rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        return unlessFailing(to, [&] { return FileWriter::rename(from, to); });
+    }
+    FileStatus flushFolder(const std::filesystem::path& folder) override {
+        return unlessFailing(folder, [&] { return FileWriter::flushFolder(folder); });
+    }
+    FileResult<bool> lock(File& file, LockKind kind) override {
+        return unlessFailing(file.path(), [&] { return FileWriter::lock(file, kind); });
     }
 
     int calls = 0;
 
   private:
-    bool fails() {
-        if (calls++ != failing_) return false;
-        errno = EIO;
-        return true;
+    template <typename Call>
+    auto unlessFailing(const std::filesystem::path& file, Call call) -> decltype(call()) {
+        if (calls++ == failing_) return FileFailure{file.filename().string(), FileStep::Write, EIO};
+        return call();
     }
     int failing_;
 };
@@ -278,6 +288,7 @@ TEST(FailingCalls, EachFailingCallOfAWriteIsReportedAndNothingUnreportedStays) {
     TestProgram seed;
     seedThreeRecords(seed);
     const std::string records = readBytes(seed.file(kRegister));
+    const std::string lastEntry = readBytes(seed.file(kLastEntry));
     // Person 1 of aisyou is pre-filled from record 2 and appended as record 4.
     const std::string personOne =
         encodeRecord(seed.program().cp932(), {"4", "佐藤花子", "昭和", "40", "5", "2"});
@@ -287,37 +298,80 @@ TEST(FailingCalls, EachFailingCallOfAWriteIsReportedAndNothingUnreportedStays) {
             p.screen(ScreenId::kousin).setText("Text1(0)", number);
         };
     };
+    const auto exporting = [](const char* screen, std::string file) {
+        return [screen, file](TestProgram& t) {
+            t.dialogs.queueFile((t.dir.path() / file).string());
+            t.program().click(ScreenId::menyu, screen);
+        };
+    };
+    // Each command, the file it writes and that file's bytes before it runs.
     const struct {
         const char* name;
-        std::function<void(Program&)> prepare;
+        std::function<void(TestProgram&)> prepare;
         ScreenId screen;
+        const char* control;
+        std::string file;
+        std::string before;
     } commands[] = {
-        {"登録", [](Program& p) { p.click(ScreenId::menyu, "Command4"); }, ScreenId::aisyou},
-        {"更新 of record 2", updating("2"), ScreenId::kousin},
-        {"更新 of record 4", updating("4"), ScreenId::kousin},
+        {"登録", [](TestProgram& t) { t.program().click(ScreenId::menyu, "Command4"); },
+         ScreenId::aisyou, "Command2", kRegister, records},
+        {"更新 of record 2", [&](TestProgram& t) { updating("2")(t.program()); }, ScreenId::kousin,
+         "Command2", kRegister, records},
+        {"更新 of record 4", [&](TestProgram& t) { updating("4")(t.program()); }, ScreenId::kousin,
+         "Command2", kRegister, records},
+        {"a reading",
+         [](TestProgram& t) {
+             t.program().click(ScreenId::menyu, "Command1");
+             t.program().screen(ScreenId::baio).setText("Text7", "別人");
+         },
+         ScreenId::baio, "Command1", kLastEntry, lastEntry},
+        {"CSVへ書き出し", exporting("Command5", "登録簿.csv"), ScreenId::hyouji, "Command2",
+         "登録簿.csv", ""},
+        {"カレンダー書き出し", exporting("Command7", "予定.ics"), ScreenId::itiran, "Command3",
+         "予定.ics", ""},
     };
     for (const auto& command : commands) {
-        for (int failing = 0;; ++failing) {
+        std::string after;  // the file as the command writes it when nothing fails
+        for (int failing = -1;; ++failing) {
             SCOPED_TRACE(::testing::Message() << command.name << ", call " << failing << " fails");
             TestProgram t;
             writeBytes(t.file(kRegister), records);
+            writeBytes(t.file(kLastEntry), lastEntry);
             Program& p = t.start();
             p.click(ScreenId::baio, "Command2");
-            command.prepare(p);
+            command.prepare(t);
             FailingWriter writer(failing);
             p.useFileWriter(writer);
-            p.click(command.screen, "Command2");
+            p.click(command.screen, command.control);
+            if (failing < 0) {
+                after = readBytes(t.file(command.file));
+                continue;
+            }
             if (writer.calls <= failing) break;  // every call of the command went through
 
-            EXPECT_TRUE(hasWarning(t.events.lines, kRegister));
-            const bool saved =
-                std::find(t.events.lines.begin(), t.events.lines.end(),
-                          "msgbox \"保存しました。\" title \"\" -> ok") != t.events.lines.end();
+            // The exports read the register first, under its lock.
+            EXPECT_TRUE(hasWarning(t.events.lines, command.file) ||
+                        hasWarning(t.events.lines, kRegister));
             t.start();  // the next start finds whatever the failure left
-            EXPECT_EQ(readBytes(t.file(kRegister)), saved ? records + personOne : records);
-            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.dir.path()),
-                                    std::filesystem::directory_iterator()),
-                      1);
+            const std::string now = readBytes(t.file(command.file));
+            if (command.file == kRegister) {
+                const bool saved =
+                    std::find(t.events.lines.begin(), t.events.lines.end(),
+                              "msgbox \"保存しました。\" title \"\" -> ok") != t.events.lines.end();
+                EXPECT_EQ(now, saved ? records + personOne : records);
+            } else {
+                // Replaced whole or not at all (a failed flush of the folder
+                // after the rename may leave it new).
+                EXPECT_TRUE(now == command.before || now == after);
+                if (command.file != kLastEntry) {
+                    EXPECT_EQ(readBytes(t.file(kLastEntry)), lastEntry);
+                }
+            }
+            for (const auto& entry : std::filesystem::directory_iterator(t.dir.path())) {
+                const std::string name = entry.path().filename().string();
+                EXPECT_TRUE(name == kRegister || name == kLastEntry || name == command.file)
+                    << name << " was left beside them";
+            }
         }
     }
 }

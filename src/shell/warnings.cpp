@@ -1,4 +1,4 @@
-#include "register/warnings.h"
+#include "shell/warnings.h"
 
 #include "shell/program.h"
 
@@ -7,7 +7,5 @@ namespace bio {
 void warn(Program& p, const std::string& text) {
     p.dialogs().messageBox(text, std::string(kWarningTitle));
 }
-
-void warn(Program& p, const StorageError& error) { warn(p, describe(error)); }
 
 }  // namespace bio

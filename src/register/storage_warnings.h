@@ -1,20 +1,15 @@
 #pragma once
-// Refusals and failures told to the user: a message box titled "誤り警告" that
-// says what went wrong; the operation then changes nothing.
+// A failed storage operation told to the user as a warning (shell/warnings.h),
+// in the words describe() gives it.
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "register/storage_error.h"
+#include "shell/warnings.h"
 
 namespace bio {
 
-class Program;
-
-inline constexpr std::string_view kWarningTitle = "誤り警告";
-
-void warn(Program& p, const std::string& text);
 void warn(Program& p, const StorageError& error);
 
 // The value of a storage operation; when it failed, the user is told why and

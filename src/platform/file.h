@@ -1,0 +1,94 @@
+#pragma once
+// Files as the program uses them, the same on every platform: an owning
+// handle with positioned reads and writes, flushes and locks, and the few
+// operations on names and folders around it. Every failure names the file by
+// its name alone and the step that failed.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "platform/file_failure.h"
+
+namespace bio {
+
+enum class OpenMode {
+    Read,          // an existing file, for reading
+    ReadWrite,     // an existing file, for reading and writing
+    CreateNew,     // a file that must not exist yet, for reading and writing
+    CreateOrEmpty  // a file created or emptied, for writing
+};
+
+// A shared lock lets other readers in; an exclusive one nobody.
+enum class LockKind { Shared, Exclusive };
+
+// An open file, closed with its handle. Opening a folder fails at the open,
+// with the reason that a folder stands there.
+class File {
+  public:
+    File() = default;
+    File(File&& other) noexcept;
+    File& operator=(File&& other) noexcept;
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+    ~File();
+
+    // The name failures are told by.
+    std::string name() const;
+    const std::filesystem::path& path() const { return path_; }
+
+    // Reads up to `size` bytes at `offset`, fewer only where the file ends.
+    FileResult<std::size_t> readAt(char* buffer, std::size_t size, std::uint64_t offset) const;
+    FileResult<std::uint64_t> size() const;
+
+    // The system's calls, through which FileWriter changes files: a write of
+    // at least one byte of `bytes` (or a failure), a flush to disk, a new end.
+    FileResult<std::size_t> writeSomeAt(std::string_view bytes, std::uint64_t offset);
+    FileStatus flush();
+    FileStatus truncate(std::uint64_t size);
+    // One try at a lock, false while another open file holds a conflicting
+    // one; a shared lock held becomes exclusive. The lock is advisory: it
+    // keeps out only those who ask for it, and never covers the bytes.
+    FileResult<bool> tryLock(LockKind kind);
+    void unlock();
+
+    static FileResult<File> open(const std::filesystem::path& path, OpenMode mode);
+    friend FileResult<std::string> readWholeFile(const std::filesystem::path& path,
+                                                 std::size_t limit);
+
+  private:
+    File(std::intptr_t handle, std::filesystem::path path)
+        : handle_(handle), path_(std::move(path)) {}
+    void close();
+    FileFailure failure(FileStep step) const;
+
+    static constexpr std::intptr_t kClosed = -1;
+    std::intptr_t handle_ = kClosed;  // a descriptor on POSIX, a HANDLE on Windows
+    std::filesystem::path path_;
+    // The lock taken, where the system cannot tell it (Windows); none when empty.
+    std::optional<LockKind> held_;
+};
+
+// The whole of a file the user chose, refused when it is longer than `limit`
+// bytes; a pipe or device neither hangs nor is read without end.
+FileResult<std::string> readWholeFile(const std::filesystem::path& path, std::size_t limit);
+
+FileStatus removeFile(const std::filesystem::path& path);
+// Renames `from` over `to`, replacing a file there in one step.
+FileStatus renameReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
+// Flushes the folder itself, so that files created, renamed or removed in it
+// stay so after a power cut (nothing to do where the system does it itself).
+FileStatus flushFolder(const std::filesystem::path& folder);
+// Creates the folder and any missing parents, for the user alone.
+FileStatus makeFolders(const std::filesystem::path& folder);
+// Whether files can be created in an existing folder.
+FileStatus folderWritable(const std::filesystem::path& folder);
+
+// A name for a temporary file beside `target` that no other running program uses.
+std::filesystem::path temporaryBeside(const std::filesystem::path& target);
+
+}  // namespace bio

@@ -1,0 +1,247 @@
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "platform/file.h"
+#include "platform/path.h"
+
+namespace bio {
+
+namespace {
+
+HANDLE nativeHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+
+FileFailure failureOf(const std::filesystem::path& path, FileStep step,
+                      int code = static_cast<int>(GetLastError())) {
+    return {utf8Text(path.filename()), step, code};
+}
+
+struct Opening {
+    DWORD access;
+    DWORD disposition;
+};
+
+Opening openingFor(OpenMode mode) {
+    switch (mode) {
+        case OpenMode::Read:
+            return {GENERIC_READ, OPEN_EXISTING};
+        case OpenMode::ReadWrite:
+            return {GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING};
+        case OpenMode::CreateNew:
+            return {GENERIC_READ | GENERIC_WRITE, CREATE_NEW};
+        case OpenMode::CreateOrEmpty:
+            return {GENERIC_WRITE, CREATE_ALWAYS};
+    }
+    return {GENERIC_READ, OPEN_EXISTING};
+}
+
+bool creates(OpenMode mode) {
+    return mode == OpenMode::CreateNew || mode == OpenMode::CreateOrEmpty;
+}
+
+bool isFolder(const std::filesystem::path& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// ReadFile and WriteFile take a DWORD count; larger requests go in pieces.
+DWORD chunk(std::size_t size) { return static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30)); }
+
+OVERLAPPED at(std::uint64_t offset) {
+    OVERLAPPED position{};
+    position.Offset = static_cast<DWORD>(offset);
+    position.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    return position;
+}
+
+// Windows locks are mandatory: a lock on the records would keep other
+// programs from reading them. The one byte locked lies far beyond any data,
+// so it keeps out only those who ask for it, as flock does on POSIX.
+constexpr std::uint64_t kLockOffset = 0x7FFF'FFFF'FFFF'FFF0;
+
+}  // namespace
+
+File::File(File&& other) noexcept
+    : handle_(std::exchange(other.handle_, kClosed)),
+      path_(std::move(other.path_)),
+      held_(std::exchange(other.held_, std::nullopt)) {}
+
+File& File::operator=(File&& other) noexcept {
+    if (this != &other) {
+        close();
+        handle_ = std::exchange(other.handle_, kClosed);
+        path_ = std::move(other.path_);
+        held_ = std::exchange(other.held_, std::nullopt);
+    }
+    return *this;
+}
+
+File::~File() { close(); }
+
+void File::close() {
+    if (handle_ == kClosed) return;
+    // Closing frees the lock only when the system gets round to it: free it now.
+    unlock();
+    CloseHandle(nativeHandle(handle_));
+    handle_ = kClosed;
+}
+
+std::string File::name() const { return utf8Text(path_.filename()); }
+
+FileFailure File::failure(FileStep step) const { return failureOf(path_, step); }
+
+FileResult<File> File::open(const std::filesystem::path& path, OpenMode mode) {
+    const FileStep step = creates(mode) ? FileStep::Create : FileStep::Open;
+    const Opening opening = openingFor(mode);
+    // Shared every way, so that another program (or this one) can use the file at once.
+    const HANDLE handle = CreateFileW(path.c_str(), opening.access,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, opening.disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const int code = static_cast<int>(GetLastError());
+        // A folder is refused only as "access denied": say what stands there.
+        if (code == ERROR_ACCESS_DENIED && isFolder(path))
+            return failureOf(path, step, systemCode(SystemReason::IsFolder));
+        return failureOf(path, step, code);
+    }
+    return File(reinterpret_cast<std::intptr_t>(handle), path);
+}
+
+FileResult<std::size_t> File::readAt(char* buffer, std::size_t size, std::uint64_t offset) const {
+    std::size_t done = 0;
+    while (done < size) {
+        OVERLAPPED position = at(offset + done);
+        DWORD got = 0;
+        if (!ReadFile(nativeHandle(handle_), buffer + done, chunk(size - done), &got, &position)) {
+            if (GetLastError() == ERROR_HANDLE_EOF) break;
+            return failure(FileStep::Read);
+        }
+        if (got == 0) break;
+        done += got;
+    }
+    return done;
+}
+
+FileResult<std::uint64_t> File::size() const {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(nativeHandle(handle_), &size)) return failure(FileStep::Read);
+    return static_cast<std::uint64_t>(size.QuadPart);
+}
+
+FileResult<std::size_t> File::writeSomeAt(std::string_view bytes, std::uint64_t offset) {
+    OVERLAPPED position = at(offset);
+    DWORD put = 0;
+    if (!WriteFile(nativeHandle(handle_), bytes.data(), chunk(bytes.size()), &put, &position))
+        return failure(FileStep::Write);
+    // A write that takes nothing would be tried for ever.
+    if (put == 0 && !bytes.empty()) return failureOf(path_, FileStep::Write, ERROR_IO_DEVICE);
+    return static_cast<std::size_t>(put);
+}
+
+FileStatus File::flush() {
+    if (!FlushFileBuffers(nativeHandle(handle_))) return failure(FileStep::Write);
+    return Done{};
+}
+
+FileStatus File::truncate(std::uint64_t size) {
+    FILE_END_OF_FILE_INFO end{};
+    end.EndOfFile.QuadPart = static_cast<LONGLONG>(size);
+    if (!SetFileInformationByHandle(nativeHandle(handle_), FileEndOfFileInfo, &end, sizeof end))
+        return failure(FileStep::Write);
+    return Done{};
+}
+
+// Windows cannot turn a shared lock into an exclusive one: the lock held is
+// given up first, as flock does on POSIX when it converts one.
+FileResult<bool> File::tryLock(LockKind kind) {
+    if (held_ == kind) return true;
+    unlock();
+    const DWORD flags =
+        LOCKFILE_FAIL_IMMEDIATELY | (kind == LockKind::Exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0);
+    OVERLAPPED position = at(kLockOffset);
+    if (!LockFileEx(nativeHandle(handle_), flags, 0, 1, 0, &position)) {
+        const DWORD code = GetLastError();
+        if (code == ERROR_LOCK_VIOLATION || code == ERROR_IO_PENDING) return false;
+        return failure(FileStep::Open);
+    }
+    held_ = kind;
+    return true;
+}
+
+void File::unlock() {
+    if (!held_) return;
+    OVERLAPPED position = at(kLockOffset);
+    UnlockFileEx(nativeHandle(handle_), 0, 1, 0, &position);
+    held_.reset();
+}
+
+FileResult<std::string> readWholeFile(const std::filesystem::path& path, std::size_t limit) {
+    const FileResult<File> file = File::open(path, OpenMode::Read);
+    if (!file) return file.error();
+    std::string bytes;
+    // A pipe or a device would keep the read waiting: it reads as nothing, as
+    // a pipe without a writer does on POSIX.
+    if (GetFileType(nativeHandle(file->handle_)) != FILE_TYPE_DISK) return bytes;
+    char buffer[1 << 16];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(nativeHandle(file->handle_), buffer, sizeof buffer, &got, nullptr))
+            return failureOf(path, FileStep::Read);
+        if (got == 0) return bytes;
+        bytes.append(buffer, got);
+        if (bytes.size() > limit)
+            return failureOf(path, FileStep::Read, systemCode(SystemReason::TooLarge));
+    }
+}
+
+FileStatus removeFile(const std::filesystem::path& path) {
+    if (!DeleteFileW(path.c_str())) return failureOf(path, FileStep::Remove);
+    return Done{};
+}
+
+FileStatus renameReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+    // Write-through: the rename is on disk before this returns, so the
+    // folder needs no flush of its own.
+    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return failureOf(to, FileStep::Write);
+    return Done{};
+}
+
+FileStatus flushFolder(const std::filesystem::path&) { return Done{}; }
+
+FileStatus makeFolders(const std::filesystem::path& folder) {
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) return Done{};
+        return failureOf(folder, FileStep::Create, systemCode(SystemReason::NotFolder));
+    }
+    const DWORD code = GetLastError();
+    if (code != ERROR_FILE_NOT_FOUND && code != ERROR_PATH_NOT_FOUND)
+        return failureOf(folder, FileStep::Create, static_cast<int>(code));
+    const std::filesystem::path parent = folder.parent_path();
+    if (!parent.empty() && parent != folder) {
+        if (FileStatus made = makeFolders(parent); !made) return made;
+    }
+    // The folder's security comes from its parent: under the user's profile, the user's alone.
+    if (!CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+        return failureOf(folder, FileStep::Create);
+    return Done{};
+}
+
+// The read-only attribute of a folder does not keep files out of it, so a
+// folder that is there counts as writable; what the user may not do shows at the write.
+FileStatus folderWritable(const std::filesystem::path& folder) {
+    if (GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return failureOf(folder, FileStep::Write);
+    return Done{};
+}
+
+std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
+    // Named by process, so that two running copies of the program never share one.
+    std::filesystem::path temporary = target;
+    temporary += "." + std::to_string(GetCurrentProcessId()) + ".tmp";
+    return temporary;
+}
+
+}  // namespace bio

@@ -1,0 +1,89 @@
+#include "platform/file_writer.h"
+
+#include <algorithm>
+#include <thread>
+
+#include "platform/path.h"
+
+namespace bio {
+
+FileResult<File> FileWriter::open(const std::filesystem::path& path, OpenMode mode) {
+    return File::open(path, mode);
+}
+
+FileResult<std::size_t> FileWriter::writeSomeAt(File& file, std::string_view bytes,
+                                                std::uint64_t offset) {
+    return file.writeSomeAt(bytes, offset);
+}
+
+FileStatus FileWriter::flush(File& file) { return file.flush(); }
+
+FileStatus FileWriter::truncate(File& file, std::uint64_t size) { return file.truncate(size); }
+
+FileStatus FileWriter::remove(const std::filesystem::path& path) { return removeFile(path); }
+
+FileStatus FileWriter::rename(const std::filesystem::path& from, const std::filesystem::path& to) {
+    return renameReplacing(from, to);
+}
+
+FileStatus FileWriter::flushFolder(const std::filesystem::path& folder) {
+    return bio::flushFolder(folder);
+}
+
+FileResult<bool> FileWriter::lock(File& file, LockKind kind) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + lockPatience();
+    // Another program holds the file for one operation at a time, which is short.
+    Clock::duration pause = std::chrono::milliseconds(1);
+    for (;;) {
+        const FileResult<bool> taken = file.tryLock(kind);
+        if (!taken || *taken) return taken;
+        const Clock::time_point now = Clock::now();
+        if (now >= deadline) return false;
+        std::this_thread::sleep_for(std::min(pause, deadline - now));
+        pause = std::min<Clock::duration>(pause * 2, std::chrono::milliseconds(20));
+    }
+}
+
+FileStatus writeAll(FileWriter& writer, File& file, std::string_view bytes, std::uint64_t offset,
+                    std::size_t& done) {
+    done = 0;
+    while (done < bytes.size()) {
+        const FileResult<std::size_t> put =
+            writer.writeSomeAt(file, bytes.substr(done), offset + done);
+        if (!put) return put.error();
+        done += *put;
+    }
+    return Done{};
+}
+
+FileStatus writeAndFlush(FileWriter& writer, File& file, std::string_view bytes,
+                         std::uint64_t offset) {
+    std::size_t done = 0;
+    if (FileStatus written = writeAll(writer, file, bytes, offset, done); !written) return written;
+    return writer.flush(file);
+}
+
+FileStatus replaceFileAtomically(FileWriter& writer, const std::filesystem::path& target,
+                                 std::string_view bytes) {
+    const std::filesystem::path temporary = temporaryBeside(target);
+    const auto failed = [&](const FileFailure& failure) {
+        static_cast<void>(writer.remove(temporary));
+        return failure.as(utf8Text(target.filename()), FileStep::Write);
+    };
+    FileStatus written = Done{};
+    {
+        FileResult<File> file = writer.open(temporary, OpenMode::CreateOrEmpty);
+        if (!file) return file.error().as(utf8Text(target.filename()), FileStep::Write);
+        written = writeAndFlush(writer, *file, bytes, 0);
+    }  // closed before the rename, which Windows refuses on an open file
+    if (!written) return failed(written.error());
+    if (FileStatus renamed = writer.rename(temporary, target); !renamed)
+        return failed(renamed.error());
+    // Until the folder is flushed, a power cut may bring the old file back.
+    if (FileStatus flushed = writer.flushFolder(target.parent_path()); !flushed)
+        return flushed.error().as(utf8Text(target.filename()), FileStep::Write);
+    return Done{};
+}
+
+}  // namespace bio
