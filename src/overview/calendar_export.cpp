@@ -97,7 +97,7 @@ std::optional<int> exportMonths(std::string_view text) {
     bool digits = false, other = false;
     forEachUtf8Char(text, [&](const Utf8Char& c) {
         const char32_t ascii = asciiForm(c.code);
-        const bool blank = ascii == U' ' || ascii == U'\t' || ascii == U'\u3000';
+        const bool blank = isBlank(c.code);
         const bool digit = ascii >= U'0' && ascii <= U'9';
         other = !(blank || digit);
         if (digit) {

@@ -10,24 +10,14 @@
 #include "reading/reading.h"
 #include "register/record_layout.h"
 #include "state/numbers.h"
+#include "state/utf8.h"
 
 namespace bio {
 
 namespace {
 
-// A name of blanks (half-width, full-width or tabs) names no one.
-bool blankName(std::string_view name) {
-    for (bool trimmed = true; trimmed;) {
-        trimmed = false;
-        for (std::string_view blank : {" ", "\t", "　"}) {
-            if (name.starts_with(blank)) {
-                name.remove_prefix(blank.size());
-                trimmed = true;
-            }
-        }
-    }
-    return name.empty();
-}
+// A name of blanks names no one.
+bool blankName(std::string_view name) { return trimBlanks(name).empty(); }
 
 // The stored year shown before the "年" the line adds: "元年" shows as "元".
 std::string_view yearShown(std::string_view year) {

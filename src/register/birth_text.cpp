@@ -12,26 +12,9 @@ namespace bio {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> kBlanks{" ", "\t", "　"};
-
 constexpr const char* kUnreadableBirth = "生年月日を読めません";
 constexpr const char* kNoSuchDay = "生年月日が実在しない日付です";
 constexpr const char* kBeforeMeiji = "生年月日が1868年より前です";
-
-// The text without the blanks at its front, or at its back.
-std::string_view dropBlanks(std::string_view text, bool front) {
-    for (bool dropped = true; dropped;) {
-        dropped = false;
-        for (std::string_view blank : kBlanks) {
-            if (front ? text.starts_with(blank) : text.ends_with(blank)) {
-                text =
-                    front ? text.substr(blank.size()) : text.substr(0, text.size() - blank.size());
-                dropped = true;
-            }
-        }
-    }
-    return text;
-}
 
 // A date in one text, read piece by piece; blanks between the pieces do not count.
 class DateText {
@@ -65,7 +48,7 @@ class DateText {
     }
 
   private:
-    void skipBlanks() { rest_ = dropBlanks(rest_, true); }
+    void skipBlanks() { rest_ = trimBlanks(rest_); }
 
     // A digit, half-width or as an input method types it full-width.
     std::optional<int> takeDigit() {
@@ -148,10 +131,6 @@ std::optional<std::string> birthProblem(const TypedBirth& birth) {
     if (!numbers) return kUnreadableBirth;
     if (!realDate(*numbers)) return kNoSuchDay;
     return std::nullopt;
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    return dropBlanks(dropBlanks(text, true), false);
 }
 
 }  // namespace bio

@@ -22,7 +22,4 @@ std::variant<TypedBirth, std::string> birthOfText(std::string_view text);
 // numbers, or a day the calendar lacks), if it does not.
 std::optional<std::string> birthProblem(const TypedBirth& birth);
 
-// The text without the blanks around it: half-width, full-width and tabs.
-std::string_view trimBlanks(std::string_view text);
-
 }  // namespace bio

@@ -19,7 +19,7 @@ constexpr const char* kNameMissing = "氏名が空です";
 constexpr const char* kBirthTooLong = "生年月日の文字が欄に収まりません";
 constexpr const char* kControlCharacter = "改行などの制御文字が含まれています";
 
-bool isBlank(std::string_view text) { return trimBlanks(text).empty(); }
+bool allBlank(std::string_view text) { return trimBlanks(text).empty(); }
 
 std::string isoDate(const Date& date) {
     char text[16];
@@ -98,7 +98,7 @@ std::variant<RowPerson, std::string> personOfRow(const Cp932& codec, const Perso
                                                  const std::vector<std::string>& fields) {
     RegisterRecord record;
     record.name = columns.name < fields.size() ? fields[columns.name] : std::string();
-    if (isBlank(record.name)) return kNameMissing;
+    if (allBlank(record.name)) return kNameMissing;
     const std::variant<TypedBirth, std::string> birth = birthOfRow(columns, fields);
     if (const auto* reason = std::get_if<std::string>(&birth)) return *reason;
     const TypedBirth& typed = std::get<TypedBirth>(birth);
@@ -113,7 +113,7 @@ std::variant<RowPerson, std::string> personOfRow(const Cp932& codec, const Perso
     // The fields are cut to their widths; what they keep must still name the
     // person and that day.
     const RegisterRecord stored = decodeRecord(codec, encodeRecord(codec, record));
-    if (isBlank(stored.name)) return kNameMissing;
+    if (allBlank(stored.name)) return kNameMissing;
     if (realBirthDate(birthOf(stored)) != realBirthDate(typed)) return kBirthTooLong;
     return RowPerson{record, codec.width(record.name) > kRecordFields[1].width};
 }
@@ -140,7 +140,7 @@ std::variant<ImportPlan, HeaderProblem> planImport(const Cp932& codec,
     if (const auto* problem = std::get_if<HeaderProblem>(&columns)) return *problem;
     ImportPlan plan;
     for (auto row = rows.begin() + 1; row != rows.end(); ++row) {
-        if (std::all_of(row->fields.begin(), row->fields.end(), isBlank)) continue;
+        if (std::all_of(row->fields.begin(), row->fields.end(), allBlank)) continue;
         const auto person = personOfRow(codec, std::get<PersonColumns>(columns), row->fields);
         if (const auto* reason = std::get_if<std::string>(&person)) {
             plan.refused.emplace_back(row->line, *reason);

@@ -26,8 +26,6 @@ bool isBox(ControlKind kind) {
            kind == ControlKind::PictureBox;
 }
 
-bool isBlank(char32_t c) { return c == U' ' || c == U'\u3000'; }
-
 // A caption as it is said: the blanks that space it out dropped ("検　　　索"
 // is "検索"), a blank between two Latin words kept as one.
 std::string spokenCaption(std::string_view caption) {

@@ -21,7 +21,9 @@ constexpr double kHalf = 0.5;
 // keeps the exponent arithmetic free of overflow.
 constexpr long kExponentCap = 100000;
 
-bool isSkippedBlank(char32_t c) { return c == U' ' || c == U'\t' || c == U'\n' || c == U'\u3000'; }
+// The numeric value of a text passes over line feeds too, as the conversion
+// it follows does.
+bool isSkippedBlank(char32_t c) { return isBlank(c) || c == U'\n'; }
 
 // The first character that is no blank, in its ASCII form where it has one;
 // 0 for a text of blanks.

@@ -55,4 +55,24 @@ std::size_t utf8PrefixBytes(std::string_view text, std::size_t count) {
     return bytes;
 }
 
+std::string_view trimBlanks(std::string_view text) {
+    std::size_t front = 0;
+    while (front < text.size()) {
+        const Utf8Char c = utf8CharAt(text, front);
+        if (!isBlank(c.code)) break;
+        front += c.length;
+    }
+    text.remove_prefix(front);
+    // From the back by bytes: no other character ends in the bytes of a blank.
+    for (;;) {
+        if (text.ends_with(' ') || text.ends_with('\t')) {
+            text.remove_suffix(1);
+        } else if (text.ends_with("\u3000")) {
+            text.remove_suffix(3);
+        } else {
+            return text;
+        }
+    }
+}
+
 }  // namespace bio

@@ -23,6 +23,13 @@ inline constexpr char32_t kReplacementCharacter = U'\uFFFD';
 // one byte, read as U+FFFD, so that the text behind it is kept.
 Utf8Char utf8CharAt(std::string_view text, std::size_t pos);
 
+// The one rule for blank characters in typed text: the half-width blank, the
+// tab and the ideographic space U+3000.
+constexpr bool isBlank(char32_t c) { return c == U' ' || c == U'\t' || c == U'\u3000'; }
+
+// The text without the blanks at its front and at its back.
+std::string_view trimBlanks(std::string_view text);
+
 // Whether every byte belongs to a well-formed character.
 bool isValidUtf8(std::string_view text);
 
