@@ -75,7 +75,7 @@ void ProgramView::sync() {
     }
     if (program_.ended()) {
         if (!endReported_ && placeHolder_ && window(*placeHolder_)->isVisible())
-            remembered_.save(window(*placeHolder_)->pos());
+            remembered_.save(window(*placeHolder_)->pos(), program_.fileWriter());
         for (auto& window : windows_)
             if (window) window->hide();
         if (!endReported_) {

@@ -4,10 +4,12 @@
 #include <QCryptographicHash>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QStandardPaths>
+#include <iostream>
 #include <system_error>
 
+#include "platform/file.h"
 #include "platform/path.h"
+#include "platform/places.h"
 
 namespace bio {
 
@@ -22,8 +24,9 @@ QString socketPath(const std::filesystem::path& dataDir) {
     // Hashed: a path may be longer than a socket's name may be.
     const QByteArray hash =
         QCryptographicHash::hash(QByteArray::fromStdString(canonical), QCryptographicHash::Sha256);
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
-           QStringLiteral("/biorhythm-") + QString::fromLatin1(hash.toHex().left(16));
+    const std::filesystem::path name =
+        sessionDir() / ("biorhythm-" + hash.toHex().left(16).toStdString());
+    return QString::fromStdString(utf8Text(name));
 }
 
 bool askRunningProgram(const QString& name) {
@@ -44,7 +47,12 @@ std::unique_ptr<SingleInstance> SingleInstance::claim(const std::filesystem::pat
     if (askRunningProgram(name)) return nullptr;
     auto instance = std::make_unique<SingleInstance>();
     QLocalServer::removeServer(name);
-    instance->server_.listen(name);
+    // Without the name a later start cannot find this one and runs a second
+    // program; that is worth a word, not worth refusing to start.
+    if (!makeFolders(sessionDir()) || !instance->server_.listen(name))
+        std::cerr << "biorhythm: " << instance->server_.errorString().toStdString() << "（"
+                  << name.toStdString() << "）: ほかの起動を待ち受けられないため、"
+                  << "このまま一つのプログラムとして動きます\n";
     return instance;
 }
 

@@ -8,12 +8,15 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <filesystem>
 #include <optional>
 #include <utility>
 
 class QWidget;
 
 namespace bio {
+
+class FileWriter;
 
 // Whether enough of the title bar (the top strip of a window's frame) lies on
 // one of the screens for the user to grab it.
@@ -37,9 +40,11 @@ class RememberedPlace {
     // nullopt when there is none, or the file is unreadable or garbled.
     std::optional<QPoint> load() const;
     // A place that cannot be written is only not remembered: nothing else is lost.
-    void save(const QPoint& place) const;
+    void save(const QPoint& place, FileWriter& writer) const;
 
   private:
+    std::filesystem::path file() const;
+
     QString file_;
 };
 

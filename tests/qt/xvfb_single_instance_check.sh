@@ -4,7 +4,8 @@
 # a second start on the same directory ends at once with status 0 and the
 # running program's window comes to the front, over that of a program on
 # another directory; after the first program is killed (leaving its socket
-# behind) a new start comes up as usual.
+# behind) a new start comes up as usual; a start that cannot listen says why
+# and comes up alone.
 set -euo pipefail
 program=$1
 
@@ -86,4 +87,10 @@ compgen -G "$work/runtime/biorhythm-*" >/dev/null || fail "no socket was left be
 start first
 [ -n "$(window_of "$started")" ] || fail "a new start after the crash shows no window"
 kill -0 "$started" || fail "the new start ended"
+
+: >"$work/not-a-folder"
+XDG_RUNTIME_DIR="$work/not-a-folder/runtime" "$work/other/biorhythm" >"$work/lone.log" 2>&1 &
+pids+=($!)
+[ -n "$(window_of "$!")" ] || fail "a start that cannot listen shows no window"
+grep -q 'このまま一つのプログラムとして動きます' "$work/lone.log" || fail "no word of it: $(cat "$work/lone.log")"
 echo "the running program came to the front; after it was killed a new start came up"
