@@ -2,7 +2,7 @@
 WERROR ?= OFF
 JOBS ?= $(shell nproc)
 
-.PHONY: bootstrap build run test fuzz bench screenshots package
+.PHONY: bootstrap build run test fuzz bench screenshots package windows
 
 bootstrap:
 	@scripts/bootstrap
@@ -20,6 +20,14 @@ test: build
 	@cmake --preset asan -DBIO_WERROR=$(WERROR) >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 	@ctest --preset asan -j $(JOBS)
+	@$(MAKE) --no-print-directory windows
+	@ctest --preset windows -j $(JOBS)
+
+# build-windows/bin/biorhythm-script.exe, cross-built with MinGW-w64.
+windows: bootstrap
+	@scripts/windows-deps
+	@cmake --preset windows -DBIO_WERROR=$(WERROR) >/dev/null
+	@cmake --build --preset windows -j $(JOBS)
 
 fuzz: bootstrap
 	@scripts/fuzz $(FUZZ_SECONDS)

@@ -1,6 +1,5 @@
 #include <windows.h>
 
-
 #include "platform/file_failure.h"
 #include "platform/reason_table.h"
 

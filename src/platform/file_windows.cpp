@@ -45,6 +45,14 @@ bool isFolder(const std::filesystem::path& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+// The last failure on `path`. Windows tells a folder standing there only as
+// "access denied": say what stands there instead.
+int lastCodeFor(const std::filesystem::path& path) {
+    const int code = static_cast<int>(GetLastError());
+    if (code == ERROR_ACCESS_DENIED && isFolder(path)) return systemCode(SystemReason::IsFolder);
+    return code;
+}
+
 // ReadFile and WriteFile take a DWORD count; larger requests go in pieces.
 DWORD chunk(std::size_t size) { return static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30)); }
 
@@ -98,13 +106,7 @@ FileResult<File> File::open(const std::filesystem::path& path, OpenMode mode) {
     const HANDLE handle = CreateFileW(path.c_str(), opening.access,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, opening.disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        const int code = static_cast<int>(GetLastError());
-        // A folder is refused only as "access denied": say what stands there.
-        if (code == ERROR_ACCESS_DENIED && isFolder(path))
-            return failureOf(path, step, systemCode(SystemReason::IsFolder));
-        return failureOf(path, step, code);
-    }
+    if (handle == INVALID_HANDLE_VALUE) return failureOf(path, step, lastCodeFor(path));
     return File(reinterpret_cast<std::intptr_t>(handle), path);
 }
 
@@ -204,7 +206,7 @@ FileStatus renameReplacing(const std::filesystem::path& from, const std::filesys
     // Write-through: the rename is on disk before this returns, so the
     // folder needs no flush of its own.
     if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return failureOf(to, FileStep::Write);
+        return failureOf(to, FileStep::Write, lastCodeFor(to));
     return Done{};
 }
 

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/path.h"
 #include "register/register_file.h"
 #include "register/register_journal.h"
 #include "testing/program_fixture.h"
@@ -49,6 +50,9 @@ struct Operation {
 };
 using Kind = Operation::Kind;
 
+// A file's name as the operations and states keep it.
+std::string nameOf(const std::filesystem::path& file) { return utf8Text(file.filename()); }
+
 // Does what the system's writer does and writes down each change to a file
 // of the data directory, with how many dialogs had been shown by then.
 class RecordingWriter : public FileWriter {
@@ -58,26 +62,24 @@ class RecordingWriter : public FileWriter {
     FileResult<File> open(const std::filesystem::path& file, OpenMode mode) override {
         const bool existed = std::filesystem::exists(file);
         FileResult<File> opened = FileWriter::open(file, mode);
-        if (opened && !existed) record({Kind::Create, file.filename()});
+        if (opened && !existed) record({Kind::Create, nameOf(file)});
         return opened;
     }
     FileResult<std::size_t> writeSomeAt(File& file, std::string_view bytes,
                                         std::uint64_t offset) override {
         const FileResult<std::size_t> put = FileWriter::writeSomeAt(file, bytes, offset);
         if (put)
-            record(
-                 {Kind::Write, file.path().filename(), offset, std::string(bytes.substr(0, *put))});
+            record({Kind::Write, nameOf(file.path()), offset, std::string(bytes.substr(0, *put))});
         return put;
     }
     FileStatus flush(File& file) override {
-        return done(FileWriter::flush(file), {Kind::Flush, file.path().filename()});
+        return done(FileWriter::flush(file), {Kind::Flush, nameOf(file.path())});
     }
     FileStatus remove(const std::filesystem::path& file) override {
-        return done(FileWriter::remove(file), {Kind::Remove, file.filename()});
+        return done(FileWriter::remove(file), {Kind::Remove, nameOf(file)});
     }
     FileStatus rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
-        return done(FileWriter::rename(from, to),
-                    {Kind::Rename, from.filename(), 0, to.filename()});
+        return done(FileWriter::rename(from, to), {Kind::Rename, nameOf(from), 0, nameOf(to)});
     }
     FileStatus flushFolder(const std::filesystem::path& folder) override {
         return done(FileWriter::flushFolder(folder), {Kind::FlushFolder});
@@ -193,7 +195,7 @@ Recording recordCommand(int count, const std::function<void(Program&)>& prepare,
                         const std::string& chosenFile = {}) {
     TestProgram t;
     Program& p = t.start();
-    if (!chosenFile.empty()) t.dialogs.queueFile((t.dir.path() / chosenFile).string());
+    if (!chosenFile.empty()) t.dialogs.queueFile(utf8Text(t.file(chosenFile)));
     writeBytes(t.file(kRegisterFileName), seedRecords(p.cp932(), count));
     prepare(p);
     if (count == 0) std::filesystem::remove(t.file(kRegisterFileName));  // the command creates it
@@ -204,7 +206,7 @@ Recording recordCommand(int count, const std::function<void(Program&)>& prepare,
     p.useFileWriter(writer);
     Recording recording;
     for (const auto& entry : std::filesystem::directory_iterator(t.dir.path()))
-        recording.files[entry.path().filename()] = readBytes(entry.path());
+        recording.files[nameOf(entry.path())] = readBytes(entry.path());
     recording.before = recording.files[kRegisterFileName];
     command(p);
     recording.ops = writer.operations;

@@ -4,13 +4,17 @@ and code page 932 codec: the export read back field for field, an export
 imported again byte for byte, a file as Excel writes it in code page 932, the
 register's limit of 500 records, and a disk that fills up half-way.
 
-Usage: csv_files_check.py BIORHYTHM_SCRIPT
+Usage: csv_files_check.py BIORHYTHM_SCRIPT [--any-write-failure-reason]
+
+Under Wine the file size limit that fills the disk reaches the program as no
+particular error: --any-write-failure-reason then takes any reason it gives.
 """
 
 import csv
 import datetime
 import io
 import pathlib
+import re
 import resource
 import signal
 import subprocess
@@ -181,26 +185,29 @@ def check_limit(driver, work):
     check(len(after) == 500 * 42 and after[-42:-37] == b"500  ", "two persons did not reach 500")
 
 
-def check_failed_write(driver, work):
-    """A write that fails half-way leaves the register as it was."""
+def check_failed_write(driver, work, reason):
+    """A write that fails half-way leaves the register as it was, and the user
+    is told why (`reason`, a regular expression)."""
     directory = work / "full"
     directory.mkdir()
     before = register(PERSONS)
     (directory / "kojinfl2.txt").write_bytes(before)
     persons_csv(directory / "many.csv", 40)  # 1680 bytes more, past the 1024 allowed
     out = import_file(driver, directory, "many.csv", file_limit=1024)
-    check("ファイル kojinfl2.txt に書き込めません：ファイルが大きすぎます。"
-          "登録簿は読み込む前のままです。" in out, f"failure message: {out}")
+    check(re.search(f"ファイル kojinfl2.txt に書き込めません：{reason}。登録簿は読み込む前のままです。",
+                    out), f"failure message: {out}")
     check((directory / "kojinfl2.txt").read_bytes() == before, "a failed import left records")
 
 
 def main():
     driver = sys.argv[1]
+    any_reason = sys.argv[2:] == ["--any-write-failure-reason"]
+    reason = "[^。]+" if any_reason else re.escape("ファイルが大きすぎます")
     with tempfile.TemporaryDirectory() as temporary:
         work = pathlib.Path(temporary)
-        for step in (check_export, check_round_trip, check_excel_code_page, check_limit,
-                     check_failed_write):
+        for step in (check_export, check_round_trip, check_excel_code_page, check_limit):
             step(driver, work)
+        check_failed_write(driver, work, reason)
     for failure in failures:
         print(failure, file=sys.stderr)
     return 1 if failures else 0

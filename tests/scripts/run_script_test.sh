@@ -7,7 +7,8 @@
 set -euo pipefail
 driver=$1
 test=$2
-dir=$(mktemp -d)
+# A folder named in Japanese, as a user's may well be.
+dir=$(mktemp -d "${TMPDIR:-/tmp}/バイオリズム.XXXXXX")
 trap 'rm -rf "$dir"' EXIT
 [ -d "$test.dir" ] && cp -R "$test.dir/." "$dir/"
 today=2026-12-07

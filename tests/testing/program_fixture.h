@@ -9,20 +9,21 @@
 #include <vector>
 
 #include "app/app.h"
+#include "platform/path.h"
 #include "ui/doubles.h"
 
 namespace bio::testing {
 
 // A fresh directory under the system's temporary folder, removed afterwards.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -37,7 +38,10 @@ struct TestProgram {
     // Builds the program and runs its start-up; files may be seeded before.
     Program& start();
     Program& program() { return *program_; }
-    std::filesystem::path file(const std::string& name) const { return dir.path() / name; }
+    // `name` in UTF-8, as the program takes names.
+    std::filesystem::path file(const std::string& name) const {
+        return dir.path() / pathFromUtf8(name);
+    }
 
     TempDir dir;
     EventLog events;
@@ -45,7 +49,7 @@ struct TestProgram {
     RecordingPrinter printer;
     FixedClock clock;
 
-private:
+  private:
     std::unique_ptr<Program> program_;
 };
 
