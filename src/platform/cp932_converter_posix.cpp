@@ -22,8 +22,9 @@ iconv_t openConverter(const char* to, const char* from) {
 }
 
 // The whole of `input` converted, or nothing: one character goes in at a time.
+// Both encodings are stateless, so a failed call leaves nothing behind for the
+// next, and no reset is needed between characters.
 std::optional<std::string> convertWhole(iconv_t converter, std::string_view input) {
-    iconv(converter, nullptr, nullptr, nullptr, nullptr);  // reset shift state
     char buffer[16];
     char* in = const_cast<char*>(input.data());
     std::size_t inLeft = input.size();

@@ -48,20 +48,17 @@ void appendUtf8(std::string& out, char32_t code) {
     }
 }
 
-// Every character of the code page both ways, asked of the system's converter
-// once per process. The tables never change after, so every codec shares
-// them, and the loops below alone decide where a character begins and ends:
-// the same on every platform, whatever the system's converter does with a
-// run of bad bytes.
-}  // namespace
-
-struct Cp932Tables {
+// Every character of the code page, each way, asked of the system's converter
+// once per process, the first time that way is needed (a start that writes
+// nothing never pays for the encoder's). The tables never change after, so
+// every codec shares them, and the loops below alone decide where a character
+// begins and ends: the same on every platform, whatever the system's
+// converter does with a run of bad bytes.
+struct DecodeTable {
     std::array<char32_t, 256> single{};
     std::vector<char32_t> pair = std::vector<char32_t>(0x10000, kNoCharacter);  // lead << 8 | trail
-    std::vector<std::uint16_t> bytes =
-        std::vector<std::uint16_t>(0x10000, kNoBytes);  // by BMP code
 
-    Cp932Tables() {
+    DecodeTable() {
         const Cp932Converter system;
         for (unsigned byte = 0; byte < 256; ++byte) {
             const char one = static_cast<char>(byte);
@@ -74,6 +71,15 @@ struct Cp932Tables {
                     system.decode(std::string_view(two, 2)).value_or(kNoCharacter);
             }
         }
+    }
+};
+
+// The bytes of each BMP character: one byte as 0x00XX, two as lead << 8 | trail.
+struct EncodeTable {
+    std::vector<std::uint16_t> bytes = std::vector<std::uint16_t>(0x10000, kNoBytes);
+
+    EncodeTable() {
+        const Cp932Converter system;
         for (char32_t code = 0; code < 0x10000; ++code) {
             if (code >= 0xD800 && code <= 0xDFFF) continue;  // no character
             const std::string encoded = system.encode(code);
@@ -86,19 +92,20 @@ struct Cp932Tables {
     }
 };
 
-namespace {
+const DecodeTable& decodeTable() {
+    static const DecodeTable built;
+    return built;
+}
 
-const Cp932Tables& tables() {
-    static const Cp932Tables built;
+const EncodeTable& encodeTable() {
+    static const EncodeTable built;
     return built;
 }
 
 }  // namespace
 
-Cp932::Cp932() : tables_(&tables()) {}
-
 std::string Cp932::encode(std::string_view utf8) const {
-    const auto& table = tables_->bytes;
+    const auto& table = encodeTable().bytes;
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
@@ -117,7 +124,7 @@ std::string Cp932::encode(std::string_view utf8) const {
 }
 
 std::string Cp932::decode(std::string_view bytes) const {
-    const Cp932Tables& table = *tables_;
+    const DecodeTable& table = decodeTable();
     std::string out;
     out.reserve(bytes.size());
     for (std::size_t pos = 0; pos < bytes.size();) {

@@ -7,12 +7,9 @@
 
 namespace bio {
 
-struct Cp932Tables;
-
+// Its tables come from the system's converter on first use, shared by every codec.
 class Cp932 {
   public:
-    Cp932();
-
     // UTF-8 to code page 932; each character the code page lacks becomes one '?'.
     std::string encode(std::string_view utf8) const;
     // Code page 932 to UTF-8; bytes that form no character become U+FFFD (an
@@ -23,9 +20,6 @@ class Cp932 {
     // Exactly `width` bytes: the encoded text, cut without splitting a double-byte
     // character (one that does not fit is left out), padded with blanks (0x20).
     std::string encodeField(std::string_view utf8, std::size_t width) const;
-
-  private:
-    const Cp932Tables* tables_;  // shared: built once, never changed
 };
 
 }  // namespace bio
