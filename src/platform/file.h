@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "platform/file_failure.h"
+#include "platform/path.h"
 
 namespace bio {
 
@@ -38,7 +39,7 @@ class File {
     ~File();
 
     // The name failures are told by.
-    std::string name() const;
+    std::string name() const { return utf8Text(path_.filename()); }
     const std::filesystem::path& path() const { return path_; }
 
     // Reads up to `size` bytes at `offset`, fewer only where the file ends.

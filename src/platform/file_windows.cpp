@@ -95,8 +95,6 @@ void File::close() {
     handle_ = kClosed;
 }
 
-std::string File::name() const { return utf8Text(path_.filename()); }
-
 FileFailure File::failure(FileStep step) const { return failureOf(path_, step); }
 
 FileResult<File> File::open(const std::filesystem::path& path, OpenMode mode) {

@@ -67,14 +67,15 @@ FileStatus writeAndFlush(FileWriter& writer, File& file, std::string_view bytes,
 FileStatus replaceFileAtomically(FileWriter& writer, const std::filesystem::path& target,
                                  std::string_view bytes) {
     const std::filesystem::path temporary = temporaryBeside(target);
+    const std::string name = utf8Text(target.filename());
     const auto failed = [&](const FileFailure& failure) {
         static_cast<void>(writer.remove(temporary));
-        return failure.as(utf8Text(target.filename()), FileStep::Write);
+        return failure.as(name, FileStep::Write);
     };
     FileStatus written = Done{};
     {
         FileResult<File> file = writer.open(temporary, OpenMode::CreateOrEmpty);
-        if (!file) return file.error().as(utf8Text(target.filename()), FileStep::Write);
+        if (!file) return file.error().as(name, FileStep::Write);
         written = writeAndFlush(writer, *file, bytes, 0);
     }  // closed before the rename, which Windows refuses on an open file
     if (!written) return failed(written.error());
@@ -82,7 +83,7 @@ FileStatus replaceFileAtomically(FileWriter& writer, const std::filesystem::path
         return failed(renamed.error());
     // Until the folder is flushed, a power cut may bring the old file back.
     if (FileStatus flushed = writer.flushFolder(target.parent_path()); !flushed)
-        return flushed.error().as(utf8Text(target.filename()), FileStep::Write);
+        return flushed.error().as(name, FileStep::Write);
     return Done{};
 }
 

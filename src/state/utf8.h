@@ -4,6 +4,7 @@
 // character, it is taken apart here, by one rule for bytes that are not UTF-8.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace bio {
@@ -29,6 +30,10 @@ constexpr bool isBlank(char32_t c) { return c == U' ' || c == U'\t' || c == U'\u
 
 // The text without the blanks at its front and at its back.
 std::string_view trimBlanks(std::string_view text);
+
+// Appends the UTF-8 bytes of `code`, as they are for any value up to
+// U+10FFFF (surrogates too, which the tables of every BMP value need).
+void appendUtf8(std::string& out, char32_t code);
 
 // Whether every byte belongs to a well-formed character.
 bool isValidUtf8(std::string_view text);

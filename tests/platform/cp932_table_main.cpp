@@ -10,6 +10,7 @@
 #include "platform/path.h"
 #include "platform/program_entry.h"
 #include "state/cp932.h"
+#include "state/utf8.h"
 
 namespace {
 
@@ -23,15 +24,6 @@ std::string hex(std::string_view bytes) {
         text += kDigits[byte & 0xF];
     }
     return text;
-}
-
-// Built by hand, so that surrogates are written as their three bytes too.
-std::string utf8Of(char32_t code) {
-    if (code < 0x80) return std::string(1, static_cast<char>(code));
-    if (code < 0x800)
-        return {static_cast<char>(0xC0 | (code >> 6)), static_cast<char>(0x80 | (code & 0x3F))};
-    return {static_cast<char>(0xE0 | (code >> 12)), static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
-            static_cast<char>(0x80 | (code & 0x3F))};
 }
 
 }  // namespace
@@ -52,7 +44,8 @@ int bio::programMain(const std::vector<std::string>& args) {
         out << "decode " << hex(two) << ": " << hex(codec.decode(two)) << '\n';
     }
     for (char32_t code = 0; code < 0x10000; ++code) {
-        const std::string utf8 = utf8Of(code);
+        std::string utf8;  // surrogates too, as their three bytes
+        appendUtf8(utf8, code);
         out << "encode " << hex(utf8) << ": " << hex(codec.encode(utf8)) << '\n';
     }
     out.close();
