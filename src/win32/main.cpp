@@ -2,35 +2,96 @@
 // the directory the command line, the executable's folder or the user's data
 // folder gives; or, as the login item, shows the login notice.
 
+#include <commctrl.h>
+#include <objbase.h>
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
+#include "app/app.h"
 #include "app/command_line.h"
 #include "app/data_dir.h"
 #include "app/version.h"
+#include "overview/overview.h"
 #include "platform/program_entry.h"
+#include "ui/system_clock.h"
+#include "view/desktop_options.h"
+#include "win32/gdi_printer.h"
+#include "win32/login_balloon.h"
+#include "win32/program_view.h"
+#include "win32/single_instance.h"
 #include "win32/wide.h"
+#include "win32/windows_dialogs.h"
+
+namespace bio {
 
 namespace {
 
 // A GUI program has no console to print to: what it says, it shows.
-int show(const std::string& text, UINT icon) {
-    MessageBoxW(nullptr, bio::wide(text).c_str(), L"バイオリズム診断", MB_OK | icon);
+void show(const std::string& text, UINT icon) {
+    MessageBoxW(nullptr, wide(text).c_str(), L"バイオリズム診断", MB_OK | icon);
+}
+
+int runDesktop(const std::filesystem::path& dataDir, bool overview) {
+    const std::unique_ptr<SingleInstance> instance = SingleInstance::claim(dataDir);
+    if (!instance) return 0;
+
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    SystemClock clock;
+    GdiPrinter printer;
+    WindowsDialogs dialogs(printer);
+    const std::unique_ptr<Program> program =
+        makeProgram(Services{dialogs, printer, clock}, dataDir, chooseConfigDir());
+    ProgramView view(*program, defaultPlaceFile());
+    dialogs.setBeforeOpening([&view] {
+        view.sync();
+        return view.dialogParent();
+    });
+    instance->setOnAsked([&view] { bringToFront(view.dialogParent()); });
+    if (overview) {
+        showOverview(*program);
+    } else {
+        program->start();
+    }
+    view.sync();
+    if (program->ended()) return 0;
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (view.translate(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
     return 0;
 }
 
 }  // namespace
 
-int bio::programMain(const std::vector<std::string>& args) {
-    CommonOptions options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (!options.take(args, i)) {
-            show("不明なオプションです: " + args[i], MB_ICONERROR);
-            return kExitUsage;
-        }
+int programMain(const std::vector<std::string>& args) {
+    DesktopOptions options;
+    try {
+        options = parseDesktopOptions(args);
+    } catch (const UsageError& error) {
+        show(std::string(error.what()) + "\n" + kDesktopUsage, MB_ICONERROR);
+        return kExitUsage;
     }
-    if (options.version) return show(std::string("biorhythm ") + kVersion, MB_ICONINFORMATION);
-    return 0;
+    const std::filesystem::path dataDir = chooseDataDir(options.dataDir);
+    if (options.help) {
+        show(desktopHelpText(dataDir), MB_ICONINFORMATION);
+        return 0;
+    }
+    if (options.version) {
+        show(std::string("biorhythm ") + kVersion, MB_ICONINFORMATION);
+        return 0;
+    }
+    if (options.notify) return showLoginBalloon(dataDir);
+    // The screen reader annotations are COM objects of this thread.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const int status = runDesktop(dataDir, options.overview);
+    CoUninitialize();
+    return status;
 }
+
+}  // namespace bio

@@ -1,0 +1,46 @@
+#pragma once
+// The printer: text lines, pictures and composed pages through GDI, one
+// print job per document, on the printer PrintDlgW chose (the default one
+// until the user has chosen).
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "ui/services.h"
+#include "view/print_layout.h"
+#include "win32/font_cache.h"
+
+namespace bio {
+
+class GdiPrinter : public Printer {
+  public:
+    GdiPrinter() = default;
+    ~GdiPrinter() override;
+    GdiPrinter(const GdiPrinter&) = delete;
+    GdiPrinter& operator=(const GdiPrinter&) = delete;
+
+    // The printer dialog; false when cancelled.
+    bool choose(HWND owner);
+
+    void setFont(const std::string& family, double points) override;
+    void printLine(const std::string& text) override;
+    void printPicture(const PictureSource& picture, double x, double y) override;
+    void printPage(const Page& page) override;
+    std::optional<std::string> endDocument() override;
+
+  private:
+    bool ensureJob();
+    double dotsPerInch() const;
+
+    HDC dc_ = nullptr;
+    HGLOBAL devMode_ = nullptr, devNames_ = nullptr;
+    FontCache fonts_;
+    Font font_{"ＭＳ 明朝", 12, false};
+    bool inJob_ = false;
+    std::optional<LinePaging> lines_;
+    std::optional<std::string> failure_;
+};
+
+}  // namespace bio

@@ -1,0 +1,93 @@
+#pragma once
+// One screen of the model as a top-level window of Windows' standard
+// controls, laid out from the catalogue's twips at the window's DPI. It writes
+// the model's values into the controls and hands the user's input back
+// untouched; the dialog manager (IsDialogMessageW) gives it Tab, the arrows
+// in an era group, Enter for the default button and Esc.
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/accessible_names.h"
+#include "shell/shortcuts.h"
+#include "ui/screen.h"
+#include "view/pixels.h"
+#include "win32/font_cache.h"
+#include "win32/screen_reader_names.h"
+
+namespace bio {
+
+// What the user did in a window.
+struct WindowInput {
+    std::function<void(const std::string& key, const std::string& text)> typed;
+    std::function<void(const std::string& key)> selected;
+    std::function<void(const std::string& key, bool checked)> checked;
+    std::function<void(const std::string& key)> clicked;
+    std::function<void()> enter;
+    std::function<void()> closeBox;
+};
+
+class ScreenWindow {
+  public:
+    ScreenWindow(const ScreenDesign& design, const std::vector<Shortcut>& shortcuts,
+                 WindowInput input, ScreenReaderNames& readerNames);
+    ~ScreenWindow();
+    ScreenWindow(const ScreenWindow&) = delete;
+    ScreenWindow& operator=(const ScreenWindow&) = delete;
+
+    HWND handle() const { return window_; }
+    // Writes every control whose value differs from the model.
+    void mirror(const Screen& screen);
+    // Shows the window in front, its top-left corner at `place` when given;
+    // the first time the focus goes where the design puts it.
+    void open(const std::optional<PixelPoint>& place);
+    void hide();
+    bool isVisible() const;
+    bool opened() const { return opened_; }
+    PixelPoint position() const;
+    PixelSize frameSize() const;
+
+    // The keys of this window, for the message loop: accelerators first, then
+    // the dialog manager.
+    bool translate(MSG& message);
+
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+
+  private:
+    struct Bound;
+
+    void create(const ScreenDesign& design);
+    void createControl(std::size_t index, bool inTabOrder, bool startsGroup);
+    void layout();
+    void bindKeys(const std::vector<Shortcut>& shortcuts);
+    void nameForScreenReaders();
+    void keepTabStopOnSelectedOption();
+    LRESULT handle(UINT message, WPARAM w, LPARAM l);
+    void command(int id, int notification, HWND control);
+    void drawListItem(const DRAWITEMSTRUCT& item);
+    Bound* byId(int id);
+    Bound* byKey(const std::string& key);
+
+    const ScreenDesign& design_;
+    WindowInput input_;
+    ScreenReaderNames& readerNames_;
+    HWND window_ = nullptr;
+    HMENU menu_ = nullptr;
+    HACCEL accelerators_ = nullptr;
+    HBRUSH background_ = nullptr;
+    FontCache fonts_;
+    std::vector<Bound> bound_;  // catalogue order, like the screen's controls
+    std::vector<DesignName> names_;
+    std::string escapeCommand_;
+    std::vector<std::string> shortcutControls_;  // by accelerator id
+    HWND lastFocus_ = nullptr;
+    UINT dpi_ = 96;
+    bool mirroring_ = false;
+    bool opened_ = false;
+};
+
+}  // namespace bio
