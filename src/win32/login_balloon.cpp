@@ -1,7 +1,8 @@
 #include "win32/login_balloon.h"
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <iostream>
 

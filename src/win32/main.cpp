@@ -2,9 +2,10 @@
 // the directory the command line, the executable's folder or the user's data
 // folder gives; or, as the login item, shows the login notice.
 
+#include <windows.h>
+
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include <string>
 #include <vector>
