@@ -239,6 +239,15 @@ void ScreenWindow::layout() {
     AdjustWindowRectExForDpi(&frame, kWindowStyle, menu_ != nullptr, kWindowExStyle, dpi_);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A menu bar too long for the width wraps onto a second line, which the
+    // frame's arithmetic does not know of: grow by what the client area lacks.
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int missing = twipsToPixels(design_.height, dpi) - client.bottom;
+    if (missing > 0)
+        SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left,
+                     frame.bottom - frame.top + missing,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window_, nullptr, TRUE);
 }
 

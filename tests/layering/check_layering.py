@@ -37,6 +37,10 @@ def read_targets(src):
             if not args:
                 continue
             name = args[0]
+            # Each platform's desktop program is called biorhythm; only one is
+            # ever built, so the other is kept apart by its folder.
+            if name in targets and targets[name][0] != folder:
+                name = f"{name}@{folder}"
             if command == "target_link_libraries":
                 targets.setdefault(name, (folder, [], []))[2].extend(
                     a for a in args[1:] if a not in KEYWORDS)
