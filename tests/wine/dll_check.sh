@@ -7,7 +7,7 @@ set -euo pipefail
 objdump=$1
 compiler=$2
 shift 2
-windows='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comctl32|comdlg32|winspool\.drv|shlwapi|uxtheme|bcrypt|rpcrt4|ws2_32|crypt32|imm32|version|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+)(\.dll)?$'
+windows='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comctl32|comdlg32|oleacc|winspool\.drv|shlwapi|uxtheme|bcrypt|rpcrt4|ws2_32|crypt32|imm32|version|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+)(\.dll)?$'
 
 # The DLLs FILE imports that are not Windows' own, one a line.
 foreign() {
