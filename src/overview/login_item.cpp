@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/file_writer.h"
+#include "platform/login_values.h"
 #include "platform/path.h"
 #include "platform/places.h"
 #include "register/data_directory.h"
@@ -27,8 +28,25 @@ std::string dataDirText(const Program& p) {
 
 // One item per data directory: a portable copy or one started with
 // --data-dir is notified from its own register.
-std::string loginItemName(const Program& p) {
-    return std::string(kApplicationId) + "-notify-" + fnv1aHex(dataDirText(p), 8) + ".desktop";
+std::string loginItemId(const Program& p) {
+    return std::string(kApplicationId) + "-notify-" + fnv1aHex(dataDirText(p), 8);
+}
+
+std::string loginItemName(const Program& p) { return loginItemId(p) + ".desktop"; }
+
+// The desktop program beside this one.
+std::string desktopProgram() { return utf8Text(executableDir() / desktopProgramName()); }
+
+// A path on a Windows command line, quoted: a final backslash ("D:\") is
+// doubled so that it does not escape the closing quote; a path holds no quote.
+std::string windowsArgument(const std::string& path) {
+    return '"' + path + (path.ends_with('\\') ? "\\" : "") + '"';
+}
+
+// What the Run value starts: the same command as the autostart entry's.
+std::string loginCommand(const Program& p) {
+    return windowsArgument(desktopProgram()) + " --notify --data-dir " +
+           windowsArgument(dataDirText(p));
 }
 
 // An argument of the Exec key, quoted as the desktop entry format wants it: a
@@ -48,7 +66,7 @@ std::string execArgument(const std::string& text) {
 // An autostart entry of the freedesktop desktop: run at login, listed in no
 // menu. It names the desktop program beside this one by its absolute path.
 std::string loginItemText(const Program& p) {
-    const std::string program = utf8Text(executableDir() / "biorhythm");
+    const std::string program = desktopProgram();
     const std::string icon = kApplicationId;
     return "[Desktop Entry]\n"
            "Type=Application\n"
@@ -71,6 +89,7 @@ std::filesystem::path loginItemFile(const Program& p) {
 }
 
 Status writeLoginItem(Program& p) {
+    if (loginItemsAreValues()) return writeLoginValue(loginItemId(p), loginCommand(p));
     const std::filesystem::path file = loginItemFile(p);
     if (Status prepared = prepareDataDirectory(file.parent_path(), loginItemName(p)); !prepared)
         return prepared;
@@ -78,6 +97,7 @@ Status writeLoginItem(Program& p) {
 }
 
 Status removeLoginItem(Program& p) {
+    if (loginItemsAreValues()) return removeLoginValue(loginItemId(p));
     const FileStatus removed = p.fileWriter().remove(loginItemFile(p));
     if (!removed && !removed.error().missing()) return removed.error();
     return Done{};
@@ -93,7 +113,8 @@ void loginNoticeChosen(Program& p) {
 
 void showLoginNoticeChoice(Program& p) {
     std::error_code unknown;  // a folder that cannot be looked into holds no login item we wrote
-    const bool there = std::filesystem::exists(loginItemFile(p), unknown);
+    const bool there = loginItemsAreValues() ? loginValueExists(loginItemId(p))
+                                             : std::filesystem::exists(loginItemFile(p), unknown);
     p.screen(ScreenId::itiran).control(itiran::kLoginNotice).setChecked(there);
 }
 

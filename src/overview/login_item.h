@@ -1,8 +1,9 @@
 #pragma once
 // The opt-in to the login notice on itiran: a login item of the user's desktop
-// session (an autostart entry in the user's settings folder) that runs
-// `biorhythm --notify` on this data directory, one item per directory. The
-// program installs none for everyone: only a user who ticks the box is notified.
+// session (an autostart entry in the user's settings folder; on Windows a
+// value of the user's Run key) that runs `biorhythm --notify` on this data
+// directory, one item per directory. The program installs none for everyone:
+// only a user who ticks the box is notified.
 
 namespace bio {
 

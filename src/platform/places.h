@@ -7,6 +7,8 @@ namespace bio {
 
 // The folder of the running executable; empty when the system does not say.
 std::filesystem::path executableDir();
+// The desktop program's file name: biorhythm, biorhythm.exe on Windows.
+const char* desktopProgramName();
 // The per-user folder for the program's data: XDG_DATA_HOME/biorhythm
 // (~/.local/share/biorhythm) on POSIX, %APPDATA%\biorhythm on Windows.
 std::filesystem::path perUserDataDir();

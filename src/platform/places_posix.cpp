@@ -39,6 +39,8 @@ std::filesystem::path executableDir() {
     return error ? std::filesystem::path() : executable.parent_path();
 }
 
+const char* desktopProgramName() { return "biorhythm"; }
+
 std::filesystem::path perUserDataDir() {
     return baseDir("XDG_DATA_HOME", homeDir() / ".local" / "share") / "biorhythm";
 }

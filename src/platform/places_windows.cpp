@@ -37,6 +37,8 @@ std::filesystem::path executableDir() {
     }
 }
 
+const char* desktopProgramName() { return "biorhythm.exe"; }
+
 std::filesystem::path perUserDataDir() {
     const std::filesystem::path appData = roamingAppData();
     return appData.empty() ? appData : appData / L"biorhythm";
