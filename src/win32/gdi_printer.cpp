@@ -46,7 +46,17 @@ void GdiPrinter::setFont(const std::string& family, double points) {
 
 double GdiPrinter::dotsPerInch() const { return GetDeviceCaps(dc_, LOGPIXELSY); }
 
-bool GdiPrinter::ensureJob() {
+void GdiPrinter::useA4Portrait() {
+    auto* mode = devMode_ ? static_cast<DEVMODEW*>(GlobalLock(devMode_)) : nullptr;
+    if (!mode) return;
+    mode->dmFields |= DM_PAPERSIZE | DM_ORIENTATION;
+    mode->dmPaperSize = DMPAPER_A4;
+    mode->dmOrientation = DMORIENT_PORTRAIT;
+    if (HDC reset = ResetDCW(dc_, mode)) dc_ = reset;
+    GlobalUnlock(devMode_);
+}
+
+bool GdiPrinter::ensureJob(bool a4Portrait) {
     if (inJob_) return true;
     if (failure_) return false;
     // Printing with no dialog before it goes to the default printer.
@@ -54,6 +64,7 @@ bool GdiPrinter::ensureJob() {
         failure_ = "プリンターがありません。";
         return false;
     }
+    if (a4Portrait) useA4Portrait();
     DOCINFOW document{};
     document.cbSize = sizeof document;
     document.lpszDocName = L"バイオリズム診断";
@@ -94,7 +105,7 @@ void GdiPrinter::printPicture(const PictureSource& picture, double x, double y) 
 }
 
 void GdiPrinter::printPage(const Page& page) {
-    if (!ensureJob()) return;
+    if (!ensureJob(true)) return;
     // The printable area starts inside the printer's own margins.
     const double dotsPerMm = dotsPerInch() / kMmPerInch;
     const PageMapping mapping{dotsPerMm,

@@ -31,7 +31,10 @@ class GdiPrinter : public Printer {
     std::optional<std::string> endDocument() override;
 
   private:
-    bool ensureJob();
+    // Starts the job on the chosen (or default) printer; a composed page
+    // asks for A4 portrait, which its layout is made for.
+    bool ensureJob(bool a4Portrait = false);
+    void useA4Portrait();
     double dotsPerInch() const;
 
     HDC dc_ = nullptr;

@@ -496,10 +496,17 @@ LRESULT ScreenWindow::handle(UINT message, WPARAM w, LPARAM l) {
         case WM_COMMAND:
             command(LOWORD(w), HIWORD(w), reinterpret_cast<HWND>(l));
             return 0;
-        case DM_GETDEFID:
+        case DM_GETDEFID: {
+            // As in a dialog, Enter presses the command button that has the
+            // focus, and the screen's default button from anywhere else.
+            const Bound* focused = byId(GetDlgCtrlID(GetFocus()));
+            if (focused && focused->control == GetFocus() &&
+                focused->kind == ControlKind::CommandButton)
+                return MAKELRESULT(focused->id, DC_HASDEFID);
             if (const Bound* button = byKey(design_.defaultButton); button && button->control)
                 return MAKELRESULT(button->id, DC_HASDEFID);
             return 0;
+        }
         case WM_CLOSE:
             // The model decides what the close box does; the window only reports it.
             input_.closeBox();
