@@ -2,7 +2,8 @@
 # Sourced by a test: a PDF printer of the test's own, for programs that print.
 #
 #   . tests/wine/pdf_printer.sh
-#   pdf_printer_start        # a private cupsd with one cups-pdf queue, the default
+#   pdf_printer_start [SIZE] # a private cupsd with one cups-pdf queue, the default,
+#                            # whose paper is SIZE (A4 unless named)
 #   ... run the program that prints (it finds the server through CUPS_SERVER) ...
 #   pdf_printer_wait         # every job sent has ended
 #   printed_pdfs             # the PDFs made, one path a line
@@ -24,6 +25,7 @@
 pdf_printer_queue=bio-pdf
 
 pdf_printer_start() {
+  local paper=${1:-A4}
   if [ "$(id -u)" -ne 0 ]; then
     echo "pdf_printer.sh: cups-pdf needs root (it runs as the job's user)" >&2
     return 1
@@ -104,7 +106,7 @@ EOF
   fi
   # lpadmin warns that drivers are deprecated: its output is shown on failure only.
   if ! lpadmin -p "$pdf_printer_queue" -E -v "cups-pdf:/$name" -m "$ppd" \
-    -o PageSize=A4 -o printer-is-shared=false >"$dir/log/lpadmin.out" 2>&1 ||
+    -o PageSize="$paper" -o printer-is-shared=false >"$dir/log/lpadmin.out" 2>&1 ||
     ! lpadmin -d "$pdf_printer_queue" >>"$dir/log/lpadmin.out" 2>&1; then
     cat "$dir/log/lpadmin.out" >&2
     return 1

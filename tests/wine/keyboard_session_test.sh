@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# Usage: keyboard_session_test.sh WINE_RUN BIORHYTHM_EXE SCRIPT_EXE SCRIPT
+# The Windows desktop program used by keyboard alone under Wine, on a display
+# of its own with a window manager, the keys sent by xdotool as from a
+# keyboard, in the order of SCRIPT (keyboard_session.script): a reading with
+# the name typed and Enter, 翌月 by Page Down, the report by Ctrl+P, two
+# records through 更新, a search through 検索, 登録 and a compatibility run,
+# Esc back to the menu and 終了. The report goes to a cups-pdf queue whose
+# paper is Letter and must come out as one A4 page; the data folder must then
+# hold byte for byte what the script driver writes for SCRIPT.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+wine_run=$1 program=$2 driver=$3 script=$4
+: "${BIO_WINE_ROOT:?should name a folder of Wine prefixes for this test alone}"
+# Wine turns the arguments and the window titles from and into the locale's
+# encoding; bash counts the characters typed in it.
+export LC_ALL=C.UTF-8
+# shellcheck source=SCRIPTDIR/../a11y/session.sh
+. "$here/../a11y/session.sh"
+# shellcheck source=SCRIPTDIR/pdf_printer.sh
+. "$here/pdf_printer.sh"
+# shellcheck source=SCRIPTDIR/desktop_keys.sh
+. "$here/desktop_keys.sh"
+
+finish() {
+  "$wine_run" --cleanup
+  stop_all
+  pdf_printer_stop
+  rm -rf "$work"
+}
+# What went wrong, with the logs of the printer and the program.
+fail() {
+  echo "FAIL: $*" >&2
+  pdf_printer_logs
+  cat "$work/program.log" >&2 2>/dev/null || true
+  exit 1
+}
+
+pdf_printer_start Letter
+trap finish EXIT
+start_display
+start_window_manager
+
+# ＭＳ 明朝, the report's face, maps to a Mincho whose glyph names are
+# Unicode's, so that the printed text reads back (see print_to_pdf_test.sh).
+japanese_fonts "$wine_run" Dejima || fail "the fonts could not be replaced"
+map_keys 山田太郎花子昭和 || fail "the keys could not be mapped"
+
+mkdir "$work/data" "$work/expected"
+"$wine_run" "$program" --data-dir "$work/data" >"$work/program.log" 2>&1 &
+pids+=($!)
+
+# baio opens on its name box; the era by the arrows; the target date boxes
+# come after the number, age and Western-year boxes.
+baio=$(window 'バイオリズム診断')
+type_text 山田
+keys Tab Down Down Tab
+type_text 50 && keys Tab && type_text 5 && keys Tab && type_text 5
+tabs 4
+type_text 2026 && keys Tab && type_text 12 && keys Tab && type_text 9
+keys Return
+sindan=$(window 'バイオリズム診断' "$baio")
+keys Next ctrl+p
+answer '印刷|Print'
+window 'バイオリズム診断' "$baio" >/dev/null
+pdf_printer_wait 60 || fail "the report's job did not end"
+
+keys Escape
+window 'バイオリズム診断' "$sindan" >/dev/null
+keys Escape
+# menyu, first opened, holds the focus on 相 性 診 断; 更新 is four Tabs on,
+# 検索 two back from it, and 相 性 診 断 two back from that.
+window 'バイオリズム相性診断 Ver.2.0' >/dev/null
+tabs 4
+keys Return
+window '更新' >/dev/null
+# Each record's six boxes, then 更　新 and its message.
+record() {
+  local field
+  for field in "$@"; do
+    type_text "$field"
+    keys Tab
+  done
+  keys Return
+  answer
+  window '更新' >/dev/null
+}
+record 1 山田太郎 昭和 40 5 10
+keys Tab Tab # past メニューへ, round to the number
+record 2 山田花子 昭和 42 8 3
+keys Escape
+window 'バイオリズム相性診断 Ver.2.0' >/dev/null
+tabs 2 shift+Tab
+keys Return
+dialog 検索氏名入力 >/dev/null
+type_text 山田
+keys Return
+window '表示画面' >/dev/null
+keys Escape
+gone '表示画面'
+window 'バイオリズム相性診断 Ver.2.0' >/dev/null
+tabs 2 shift+Tab
+keys Return
+# aisyou opens on 登録, with the last two records as its persons.
+window '相性診断' >/dev/null
+keys Return
+answer
+window '相性診断' >/dev/null
+tabs 11
+type_text 9 && keys Tab && type_text 12 && keys Tab && type_text 2026
+keys Return
+answer # 次へ, between the two persons' readings
+window '相性診断メッセージ' >/dev/null
+keys Escape
+window '相性診断' >/dev/null
+keys Escape
+window 'バイオリズム相性診断 Ver.2.0' >/dev/null
+keys shift+Tab Return # 終　　　了, last in the order
+wait "${pids[-1]}" || fail "the program ended with status $?"
+pids=("${pids[@]:0:${#pids[@]}-1}")
+
+mapfile -t pdfs < <(printed_pdfs)
+[ "${#pdfs[@]}" -eq 1 ] || fail "${#pdfs[@]} PDFs instead of one report"
+pdfinfo "${pdfs[0]}" >"$work/info"
+grep -q '^Pages: *1$' "$work/info" || fail "the report: $(grep '^Pages:' "$work/info")"
+# A4, 595.28 x 841.89 points, on a queue whose own paper is Letter.
+awk '/^Page size:/ { exit !($3 >= 594.5 && $3 <= 596 && $5 >= 841 && $5 <= 842.5) }' \
+  "$work/info" || fail "the report is not A4: $(grep '^Page size:' "$work/info")"
+pdftotext "${pdfs[0]}" - | grep -q '山田さんのバイオリズム' || fail "the report does not read right"
+
+"$wine_run" "$driver" --dir "$work/expected" --today 2026-12-09 "$script" \
+  >"$work/driver.out" 2>&1 || fail "the driver: $(cat "$work/driver.out")"
+for file in kojinfl.txt kojinfl2.txt; do
+  cmp "$work/expected/$file" "$work/data/$file" || fail "$file differs from the driver's"
+done
+echo "a keyboard session under Wine wrote what the driver writes; the report printed on A4"
