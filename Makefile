@@ -32,8 +32,9 @@ windows: bootstrap
 fuzz: bootstrap
 	@scripts/fuzz $(FUZZ_SECONDS)
 
-bench: build
+bench: build windows
 	@scripts/bench
+	@bench/wine/startup.sh
 
 screenshots: build
 	@scripts/screenshots

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Usage: bench/wine/startup.sh [RUNS]   (make bench, after make windows)
+# Start-up under Wine, from the start to a mapped window: biorhythm.exe to
+# baio on an empty data folder, against the bare window with one label
+# (bare_window.exe), each RUNS times (10) in turn, in one warm prefix of its
+# own on a display of its own with a window manager. Prints each median and
+# the ratio of the two.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+runs=${1:-10}
+export LC_ALL=C.UTF-8
+wine_run=$root/tests/wine/wine_run.sh
+program=$root/build-windows/bin/biorhythm.exe
+bare=$root/build-windows/bench/wine/bare_window.exe
+# shellcheck source=../../tests/a11y/session.sh
+. "$root/tests/a11y/session.sh"
+# shellcheck source=../../tests/wine/desktop_keys.sh
+. "$root/tests/wine/desktop_keys.sh"
+export BIO_WINE_ROOT=$work/wine
+trap '"$wine_run" --cleanup; stop_all; rm -rf "$work"' EXIT
+start_display
+start_window_manager
+japanese_fonts "$wine_run" || fail "the fonts could not be replaced"
+
+# Milliseconds from the start of EXE until a window titled TITLE is mapped;
+# the program is then ended.
+startup() {
+  local exe=$1 title=$2 start pid
+  shift 2
+  rm -rf "$work/data" && mkdir "$work/data"
+  start=$EPOCHREALTIME
+  "$wine_run" "$exe" "$@" >/dev/null 2>&1 &
+  pid=$!
+  until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
+    kill -0 "$pid" 2>/dev/null || fail "$(basename "$exe") ended before its window came up"
+    sleep 0.005
+  done
+  echo "$start $EPOCHREALTIME" | awk '{ printf "%d\n", ($2 - $1) * 1000 }'
+  "$wine_run" taskkill /f /im "$(basename "$exe")" >/dev/null 2>&1 || true
+  wait "$pid" 2>/dev/null || true
+}
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# A first start of each, uncounted, fills the caches.
+startup "$bare" bare >/dev/null
+startup "$program" バイオリズム診断 --data-dir "$work/data" >/dev/null
+for _ in $(seq "$runs"); do
+  startup "$bare" bare >>"$work/bare"
+  startup "$program" バイオリズム診断 --data-dir "$work/data" >>"$work/program"
+done
+bare_ms=$(median <"$work/bare")
+program_ms=$(median <"$work/program")
+printf '%-46s %9s ms  (median of %d)\n' wine_startup/bare_window "$bare_ms" "$runs"
+printf '%-46s %9s ms  ratio=%.2f\n' wine_startup/biorhythm_baio "$program_ms" \
+  "$(echo "$program_ms $bare_ms" | awk '{ print $1 / $2 }')"
