@@ -52,8 +52,8 @@ int main(int argc, char* argv[]) {
     if (argc == 2 && std::strcmp(argv[1], "baio") == 0) {
         bio::installJapaneseFontSubstitutions();
         const std::filesystem::path dataPath = QFile::encodeName(dataDir.path()).toStdString();
-        desktop = std::make_unique<bio::DesktopProgram>(
-            dataPath, dataPath / "config", clock, dataDir.filePath(QStringLiteral("window.ini")));
+        desktop = std::make_unique<bio::DesktopProgram>(dataPath, dataPath / "config", clock,
+                                                        dataPath / "window.ini");
         desktop->start();
     } else {
         new QLabel(QStringLiteral("label"), &bare);

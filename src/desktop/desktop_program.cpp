@@ -7,7 +7,7 @@
 namespace bio {
 
 DesktopProgram::DesktopProgram(std::filesystem::path dataDir, std::filesystem::path configDir,
-                               Clock& clock, QString placeFile)
+                               Clock& clock, std::filesystem::path placeFile)
     : dialogs_(printer_),
       program_(makeProgram(Services{dialogs_, printer_, clock}, std::move(dataDir),
                            std::move(configDir))),

@@ -17,7 +17,7 @@ class DesktopProgram {
     // Needs the QApplication to exist. `configDir` is the user's settings
     // folder; `placeFile` remembers where the window stood when the program ended.
     DesktopProgram(std::filesystem::path dataDir, std::filesystem::path configDir, Clock& clock,
-                   QString placeFile);
+                   std::filesystem::path placeFile);
 
     // baio created and shown, on the model and on screen.
     void start();

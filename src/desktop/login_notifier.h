@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "desktop/desktop_options.h"
+#include "view/desktop_options.h"
 
 namespace bio {
 

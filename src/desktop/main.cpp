@@ -13,14 +13,14 @@
 #include "app/command_line.h"
 #include "app/data_dir.h"
 #include "app/version.h"
-#include "desktop/desktop_options.h"
 #include "desktop/desktop_program.h"
 #include "desktop/japanese_fonts.h"
 #include "desktop/login_notifier.h"
 #include "desktop/single_instance.h"
-#include "desktop/window_placement.h"
 #include "shell/application_id.h"
 #include "ui/system_clock.h"
+#include "view/desktop_options.h"
+#include "view/window_placement.h"
 
 namespace {
 

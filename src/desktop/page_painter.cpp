@@ -5,14 +5,11 @@
 
 #include "desktop/canvas_painter.h"
 #include "desktop/japanese_fonts.h"
-#include "desktop/twips.h"
-#include "shell/catalogue.h"
+#include "desktop/qt_convert.h"
 
 namespace bio {
 
 namespace {
-
-QColor qtColor(const Rgb& color) { return QColor(color.r, color.g, color.b); }
 
 class OpPainter {
   public:
@@ -44,45 +41,22 @@ class OpPainter {
         painter_.drawRect(area);
     }
 
-    // Scaled from its size on the screen to the rectangle: pens and the
-    // picture's font shrink or grow with it.
     void operator()(const PagePicture& picture) const {
-        const PictureSource& source = picture.source;
-        const double scale =
-            (picture.width / kMmPerInch) / (source.widthTwips / kTwipsPerInch);  // of an inch
-        QFont font = pictureFont(source);
-        font.setPointSizeF(font.pointSizeF() * scale);
-        const CanvasTarget target{
-            QRectF(at(picture.x, picture.y), QSizeF(length(picture.width), length(picture.height))),
-            {0, 0, static_cast<double>(source.widthTwips), static_cast<double>(source.heightTwips)},
-            mapping_.dotsPerMm * kMmPerInch / kScreenPixelsPerInch * scale,
-            font};
-        paintCanvas(painter_, source.canvas ? source.canvas->ops() : std::vector<CanvasOp>{},
-                    target);
+        const ScaledPicture scaled = pagePictureTarget(picture, mapping_);
+        Font font = pictureFont(picture.source);
+        font.points *= scaled.fontScale;
+        paintCanvas(painter_, pictureOps(picture.source), scaled.target, qtFont(font));
     }
 
   private:
-    QPointF at(double x, double y) const {
-        return {length(x - mapping_.origin.x()), length(y - mapping_.origin.y())};
-    }
-    double length(double mm) const { return mm * mapping_.dotsPerMm; }
+    QPointF at(double x, double y) const { return qtPoint(toDevice(mapping_, x, y)); }
+    double length(double mm) const { return toDevice(mapping_, mm); }
 
     QPainter& painter_;
     const PageMapping& mapping_;
 };
 
 }  // namespace
-
-QFont pictureFont(const PictureSource& picture) {
-    if (auto id = screenFromName(picture.screen)) {
-        const ScreenDesign& design = screenDesign(*id);
-        for (const ControlDesign& control : design.controls)
-            if (controlKey(control.name, control.index) == picture.control)
-                return qtFont(control.font.value_or(design.font));
-        return qtFont(design.font);
-    }
-    return qtFont(Font{});
-}
 
 void paintPage(QPainter& painter, const Page& page, const PageMapping& mapping) {
     painter.save();

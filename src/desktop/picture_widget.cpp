@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "desktop/canvas_painter.h"
-#include "desktop/twips.h"
+#include "desktop/qt_convert.h"
 
 namespace bio {
 
@@ -23,15 +23,7 @@ void PictureWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRectF area = contentsRect();
     painter.fillRect(area, Qt::white);
-    // Until the drawing sets a scale, the units are twips of the drawable area.
-    const double twipsPerPixel = kTwipsPerInch / logicalDpiX();
-    // Pens grow with the screen's scale like everything else: a pixel of pen
-    // width is a 96th of a logical inch, so twice as many device pixels at 200 %.
-    CanvasTarget target{area,
-                        {0, 0, area.width() * twipsPerPixel, area.height() * twipsPerPixel},
-                        logicalDpiX() / kScreenPixelsPerInch,
-                        font()};
-    paintCanvas(painter, ops_, target);
+    paintCanvas(painter, ops_, screenCanvasTarget(areaOf(area), logicalDpiX()), font());
 }
 
 }  // namespace bio

@@ -1,7 +1,6 @@
 #include "desktop/qt_printer.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinterInfo>
@@ -9,7 +8,7 @@
 #include "desktop/canvas_painter.h"
 #include "desktop/japanese_fonts.h"
 #include "desktop/page_painter.h"
-#include "desktop/twips.h"
+#include "platform/path.h"
 
 namespace bio {
 
@@ -42,19 +41,10 @@ void QtPrinter::setFont(const std::string& family, double points) {
     font_ = qtFont(Font{family, points, false});
 }
 
-double QtPrinter::pixelsPerTwip() { return device().resolution() / kTwipsPerInch; }
-
 QString QtPrinter::outputNameForNextJob() const {
-    if (documentsSinceDialog_ == 0) return chosenFile_;
-    // One dialog may cover several documents: each later one gets a file of
-    // its own next to the first instead of overwriting it.
-    const QFileInfo chosen(chosenFile_);
-    const QString suffix = chosen.suffix().isEmpty() ? QString() : "." + chosen.suffix();
-    for (int number = documentsSinceDialog_ + 1;; ++number) {
-        QString candidate = chosen.dir().filePath(
-            QStringLiteral("%1-%2%3").arg(chosen.completeBaseName()).arg(number).arg(suffix));
-        if (!QFileInfo::exists(candidate)) return candidate;
-    }
+    const std::filesystem::path file =
+        outputForDocument(pathFromUtf8(chosenFile_.toStdString()), documentsSinceDialog_);
+    return QString::fromStdString(utf8Text(file));
 }
 
 std::string QtPrinter::destination() {
@@ -74,34 +64,28 @@ bool QtPrinter::ensureJob() {
         failure_ = destination() + "に印刷を始められません。";
         return false;
     }
-    nextLineTop_ = 0;
+    lines_.emplace(device().pageLayout().paintRectPixels(device().resolution()).height());
     return true;
 }
 
 void QtPrinter::printLine(const std::string& text) {
     if (!ensureJob()) return;
     const QFontMetricsF metrics(font_, &device());
-    const double pageHeight = device().pageLayout().paintRectPixels(device().resolution()).height();
-    if (nextLineTop_ > 0 && nextLineTop_ + metrics.height() > pageHeight) {
+    if (lines_->needsNewPage(metrics.height())) {
         device().newPage();
-        nextLineTop_ = 0;
+        lines_->newPage();
     }
     painter_->setFont(font_);
     painter_->setPen(Qt::black);
-    painter_->drawText(QPointF(0, nextLineTop_ + metrics.ascent()), QString::fromStdString(text));
-    nextLineTop_ += metrics.lineSpacing();
+    painter_->drawText(QPointF(0, lines_->top() + metrics.ascent()), QString::fromStdString(text));
+    lines_->advance(metrics.lineSpacing());
 }
 
 void QtPrinter::printPicture(const PictureSource& picture, double x, double y) {
     if (!ensureJob()) return;
-    const double scale = pixelsPerTwip();
-    const CanvasTarget target{
-        QRectF(x * scale, y * scale, picture.widthTwips * scale, picture.heightTwips * scale),
-        {0, 0, static_cast<double>(picture.widthTwips), static_cast<double>(picture.heightTwips)},
-        device().resolution() / kScreenPixelsPerInch,
-        pictureFont(picture)};
-    paintCanvas(*painter_, picture.canvas ? picture.canvas->ops() : std::vector<CanvasOp>{},
-                target);
+    paintCanvas(*painter_, pictureOps(picture),
+                naturalSizeTarget(picture, x, y, device().resolution()),
+                qtFont(pictureFont(picture)));
 }
 
 void QtPrinter::printPage(const Page& page) {
@@ -113,7 +97,8 @@ void QtPrinter::printPage(const Page& page) {
     if (!ensureJob()) return;
     // The painter starts at the printable area, inside the printer's own margins.
     const QRectF printable = device().pageLayout().paintRect(QPageLayout::Millimeter);
-    paintPage(*painter_, page, {device().resolution() / kMmPerInch, printable.topLeft()});
+    paintPage(*painter_, page,
+              {device().resolution() / kMmPerInch, {printable.left(), printable.top()}});
 }
 
 std::optional<std::string> QtPrinter::endDocument() {

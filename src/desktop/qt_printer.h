@@ -12,6 +12,7 @@
 #include <string>
 
 #include "ui/services.h"
+#include "view/print_layout.h"
 
 class QPainter;
 
@@ -41,12 +42,11 @@ class QtPrinter : public Printer {
     bool ensureJob();
     QString outputNameForNextJob() const;
     std::string destination();
-    double pixelsPerTwip();
 
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
     QFont font_;
-    double nextLineTop_ = 0;
+    std::optional<LinePaging> lines_;  // while a document is open
     std::optional<std::string> failure_;
     QString chosenFile_;  // the file the dialog named, empty for a printer
     int documentsSinceDialog_ = 0;

@@ -16,12 +16,12 @@
 #include <algorithm>
 #include <map>
 
-#include "desktop/contrast.h"
 #include "desktop/frame_box.h"
 #include "desktop/japanese_fonts.h"
 #include "desktop/option_button.h"
 #include "desktop/picture_widget.h"
-#include "desktop/twips.h"
+#include "desktop/qt_convert.h"
+#include "view/contrast.h"
 
 namespace bio {
 
@@ -67,7 +67,7 @@ void mirrorItems(QListWidget* list, std::vector<std::string>& shown,
                  std::vector<std::string>& shownHighlights, const Control& control) {
     if (shown == control.items() && shownHighlights == control.highlights()) return;
     list->clear();
-    const QColor ink = inkFor(QColor(255, 0, 0), list->palette().color(QPalette::Base));
+    const QColor ink = qtColor(inkFor({255, 0, 0}, rgbOf(list->palette().color(QPalette::Base))));
     for (std::size_t i = 0; i < control.items().size(); ++i) {
         auto* item = new QListWidgetItem(qt(control.items()[i]), list);
         const std::string& highlight = control.highlights()[i];
@@ -145,7 +145,7 @@ void ScreenWindow::build(const ScreenDesign& design) {
         bound.kind = control.kind;
         bound.widget = createWidget(control, parent);
         if (!bound.widget) return;
-        bound.widget->setGeometry(pixelRect(control.rect, logicalDpiX()));
+        bound.widget->setGeometry(qtRect(pixelRect(control.rect, logicalDpiX())));
         bound.widget->setFont(qtFont(control.font.value_or(design.font)));
         if (control.kind == ControlKind::Frame) frames[bound.key] = bound.widget;
     };
@@ -330,10 +330,10 @@ void ScreenWindow::mirror(const Screen& screen) {
     }
 }
 
-void ScreenWindow::open(const std::optional<QPoint>& place) {
+void ScreenWindow::open(const std::optional<PixelPoint>& place) {
     const bool first = !opened_;
     opened_ = true;
-    if (place) move(*place);
+    if (place) move(qtPoint(*place));
     show();
     raise();
     activateWindow();
@@ -341,6 +341,10 @@ void ScreenWindow::open(const std::optional<QPoint>& place) {
         if (QWidget* focus = widget(firstFocus_)) focus->setFocus();
     }
 }
+
+PixelPoint ScreenWindow::position() const { return pixelPointOf(pos()); }
+
+PixelSize ScreenWindow::frameSize() const { return pixelSizeOf(frameGeometry().size()); }
 
 const ScreenWindow::Bound* ScreenWindow::find(const std::string& key) const {
     for (const Bound& bound : bound_)

@@ -4,7 +4,6 @@
 // to the model untouched.
 
 #include <QWidget>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,36 +12,28 @@
 #include "shell/accessible_names.h"
 #include "shell/shortcuts.h"
 #include "ui/screen.h"
+#include "view/program_windows.h"
 
 class QAction;
 class QMenuBar;
 
 namespace bio {
 
-// What the user did in a window.
-struct WindowInput {
-    std::function<void(const std::string& key, const std::string& text)> typed;
-    std::function<void(const std::string& key)> selected;
-    std::function<void(const std::string& key, bool checked)> checked;
-    std::function<void(const std::string& key)> clicked;
-    std::function<void()> enter;
-    std::function<void()> closeBox;
-};
-
-class ScreenWindow : public QWidget {
+class ScreenWindow : public QWidget, public ScreenView {
   public:
     // `shortcuts` click their commands; a window with a menu bar opens it by F10.
     ScreenWindow(const ScreenDesign& design, const std::vector<Shortcut>& shortcuts,
                  WindowInput input);
     ~ScreenWindow() override;
 
-    // Writes every widget whose value differs from the model, without letting
-    // the write come back as input.
-    void mirror(const Screen& screen);
-    // Shows the window in front, its frame's top-left corner at `place` when
-    // given; the first time the first control of the tab order takes the focus.
-    void open(const std::optional<QPoint>& place);
-    bool opened() const { return opened_; }
+    void mirror(const Screen& screen) override;
+    // The first time the first control of the tab order takes the focus.
+    void open(const std::optional<PixelPoint>& place) override;
+    void hide() override { QWidget::hide(); }
+    bool isVisible() const override { return QWidget::isVisible(); }
+    bool opened() const override { return opened_; }
+    PixelPoint position() const override;
+    PixelSize frameSize() const override;
 
     // The widget of a control; nullptr for menu commands and the printer dialog.
     QWidget* widget(const std::string& key) const;

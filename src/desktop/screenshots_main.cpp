@@ -98,7 +98,7 @@ int main(int argc, char* argv[]) {
     const std::filesystem::path dataPath = QFile::encodeName(dataDir.path()).toStdString();
     auto program =
         bio::makeProgram(bio::Services{dialogs, printer, clock}, dataPath, dataPath / "config");
-    bio::ProgramView view(*program, dataDir.filePath(QStringLiteral("window.ini")));
+    bio::ProgramView view(*program, dataPath / "window.ini");
     program->start();
     runSampleSession(*program, printer, output);
 

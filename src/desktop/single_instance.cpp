@@ -1,38 +1,27 @@
 #include "desktop/single_instance.h"
 
 #include <QApplication>
-#include <QCryptographicHash>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <iostream>
-#include <system_error>
 
 #include "platform/file.h"
 #include "platform/path.h"
 #include "platform/places.h"
+#include "view/single_instance.h"
 
 namespace bio {
 
 namespace {
 
-// A connection to a running program is made at once or not at all.
-constexpr int kConnectMilliseconds = 500;
-
 QString socketPath(const std::filesystem::path& dataDir) {
-    std::error_code ignored;
-    const std::string canonical = utf8Text(std::filesystem::weakly_canonical(dataDir, ignored));
-    // Hashed: a path may be longer than a socket's name may be.
-    const QByteArray hash =
-        QCryptographicHash::hash(QByteArray::fromStdString(canonical), QCryptographicHash::Sha256);
-    const std::filesystem::path name =
-        sessionDir() / ("biorhythm-" + hash.toHex().left(16).toStdString());
-    return QString::fromStdString(utf8Text(name));
+    return QString::fromStdString(utf8Text(sessionDir() / instanceName(dataDir)));
 }
 
 bool askRunningProgram(const QString& name) {
     QLocalSocket socket;
     socket.connectToServer(name);
-    return socket.waitForConnected(kConnectMilliseconds);
+    return socket.waitForConnected(kInstanceConnectMilliseconds);
 }
 
 }  // namespace
@@ -43,7 +32,7 @@ std::unique_ptr<SingleInstance> SingleInstance::claim(const std::filesystem::pat
     // other's socket as one left behind. A start that keeps the lock longer
     // than that hangs: go on without it.
     QLockFile starting(name + QStringLiteral(".lock"));
-    starting.tryLock(kConnectMilliseconds * 4);
+    starting.tryLock(kInstanceConnectMilliseconds * 4);
     if (askRunningProgram(name)) return nullptr;
     auto instance = std::make_unique<SingleInstance>();
     QLocalServer::removeServer(name);

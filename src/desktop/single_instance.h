@@ -1,9 +1,7 @@
 #pragma once
-// One desktop program per data directory. The first start listens on a local
-// socket named from the directory's canonical path, in the user's runtime
-// folder; a later start on the same directory connects, which asks the
-// running program to bring its window to the front, and ends. A socket that
-// a crashed program left behind answers nobody and is replaced.
+// One desktop program per data directory (view/single_instance.h): the
+// directory's instance name is a local socket in the user's runtime folder; a
+// socket that a crashed program left behind answers nobody and is replaced.
 
 #include <QLocalServer>
 #include <QWidget>

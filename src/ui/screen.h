@@ -13,6 +13,7 @@ namespace bio {
 
 struct Rgb {
     int r = 0, g = 0, b = 0;
+    bool operator==(const Rgb&) const = default;
 };
 
 struct ScreenDesign {

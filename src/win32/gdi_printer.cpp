@@ -100,7 +100,7 @@ void GdiPrinter::printLine(const std::string& text) {
 void GdiPrinter::printPicture(const PictureSource& picture, double x, double y) {
     if (!ensureJob()) return;
     const CanvasTarget target = naturalSizeTarget(picture, x, y, dotsPerInch());
-    paintCanvas(dc_, picture.canvas ? picture.canvas->ops() : std::vector<CanvasOp>{}, target,
+    paintCanvas(dc_, pictureOps(picture), target,
                 fonts_.get(pictureFont(picture), static_cast<UINT>(dotsPerInch())));
 }
 
@@ -154,10 +154,7 @@ void GdiPrinter::printPage(const Page& page) {
             const ScaledPicture scaled = pagePictureTarget(*picture, mapping);
             Font font = pictureFont(picture->source);
             font.points *= scaled.fontScale;
-            paintCanvas(
-                dc_,
-                picture->source.canvas ? picture->source.canvas->ops() : std::vector<CanvasOp>{},
-                scaled.target, fonts_.get(font, dpi));
+            paintCanvas(dc_, pictureOps(picture->source), scaled.target, fonts_.get(font, dpi));
         }
     }
 }

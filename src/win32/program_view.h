@@ -1,30 +1,26 @@
 #pragma once
-// The Windows view of the whole program: one window per created screen, kept
-// equal to the model after every user action and before every modal dialog.
-// It computes nothing; the model decides.
+// The Windows view of the whole program: the program's windows
+// (view/program_windows.h) as windows of Windows' standard controls on the
+// monitors' work areas. It computes nothing; the model decides.
 
-#include <array>
-#include <functional>
-#include <memory>
-#include <optional>
+#include <windows.h>
+
+#include <filesystem>
 
 #include "shell/program.h"
-#include "view/window_placement.h"
+#include "view/program_windows.h"
 #include "win32/screen_reader_names.h"
 #include "win32/screen_window.h"
 
 namespace bio {
 
-class ProgramView {
+class ProgramView : private FrontEnd {
   public:
     ProgramView(Program& program, std::filesystem::path placeFile);
-    ~ProgramView();
-    ProgramView(const ProgramView&) = delete;
-    ProgramView& operator=(const ProgramView&) = delete;
 
     // Creates the windows of newly created screens, writes every control that
     // differs from the model, then shows and hides windows as the model says.
-    void sync();
+    void sync() { windows_.sync(); }
     // The window a modal dialog belongs to: the one brought to front last.
     HWND dialogParent() const;
     // Hands a message to the window it is for, if that window wants it for
@@ -32,19 +28,14 @@ class ProgramView {
     bool translate(MSG& message);
 
   private:
-    WindowInput inputOf(ScreenId id);
-    std::optional<PixelPoint> takePlace(ScreenId id, const ScreenWindow* leaving);
-    void perform(const std::function<void()>& action);
-    ScreenWindow* window(ScreenId id) const;
+    std::unique_ptr<ScreenView> makeWindow(ScreenId id, WindowInput input) override;
+    WorkAreas workAreas() const override;
+    void showInternalError(const std::string& text) override;
+    void ended() override;
 
-    Program& program_;
+    // Before the windows, which name their controls through it until they go.
     ScreenReaderNames readerNames_;
-    std::array<std::unique_ptr<ScreenWindow>, kAllScreens.size()> windows_;
-    ScreenWindow* front_ = nullptr;
-    std::optional<ScreenId> placeHolder_;
-    RememberedPlace remembered_;
-    bool acting_ = false;
-    bool endReported_ = false;
+    ProgramWindows windows_;
 };
 
 }  // namespace bio

@@ -7,7 +7,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,41 +14,28 @@
 #include "shell/accessible_names.h"
 #include "shell/shortcuts.h"
 #include "ui/screen.h"
-#include "view/pixels.h"
+#include "view/program_windows.h"
 #include "win32/font_cache.h"
 #include "win32/screen_reader_names.h"
 
 namespace bio {
 
-// What the user did in a window.
-struct WindowInput {
-    std::function<void(const std::string& key, const std::string& text)> typed;
-    std::function<void(const std::string& key)> selected;
-    std::function<void(const std::string& key, bool checked)> checked;
-    std::function<void(const std::string& key)> clicked;
-    std::function<void()> enter;
-    std::function<void()> closeBox;
-};
-
-class ScreenWindow {
+class ScreenWindow : public ScreenView {
   public:
     ScreenWindow(const ScreenDesign& design, const std::vector<Shortcut>& shortcuts,
                  WindowInput input, ScreenReaderNames& readerNames);
-    ~ScreenWindow();
+    ~ScreenWindow() override;
     ScreenWindow(const ScreenWindow&) = delete;
     ScreenWindow& operator=(const ScreenWindow&) = delete;
 
     HWND handle() const { return window_; }
-    // Writes every control whose value differs from the model.
-    void mirror(const Screen& screen);
-    // Shows the window in front, its top-left corner at `place` when given;
-    // the first time the focus goes where the design puts it.
-    void open(const std::optional<PixelPoint>& place);
-    void hide();
-    bool isVisible() const;
-    bool opened() const { return opened_; }
-    PixelPoint position() const;
-    PixelSize frameSize() const;
+    void mirror(const Screen& screen) override;
+    void open(const std::optional<PixelPoint>& place) override;
+    void hide() override;
+    bool isVisible() const override;
+    bool opened() const override { return opened_; }
+    PixelPoint position() const override;
+    PixelSize frameSize() const override;
 
     // The keys of this window, for the message loop: accelerators first, then
     // the dialog manager.

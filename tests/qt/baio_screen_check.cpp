@@ -91,8 +91,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir dir;
     bio::SystemClock clock;
     const std::filesystem::path dataPath = QFile::encodeName(dir.path()).toStdString();
-    bio::DesktopProgram reference(dataPath, dataPath / "config", clock,
-                                  dir.filePath(QStringLiteral("window.ini")));
+    bio::DesktopProgram reference(dataPath, dataPath / "config", clock, dataPath / "window.ini");
     reference.start();
     bio::ScreenWindow& window = *reference.view().window(bio::ScreenId::baio);
     const QImage expected = window.grab().toImage().convertToFormat(QImage::Format_RGB32);

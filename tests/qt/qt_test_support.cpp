@@ -20,11 +20,9 @@ void onNextModal(std::function<void(QWidget*)> act) {
     poll->start();
 }
 
-QString placeFileIn(const TempDir& dir) {
-    return QString::fromStdString((dir.path() / "window.ini").string());
-}
+std::filesystem::path placeFileIn(const TempDir& dir) { return dir.path() / "window.ini"; }
 
-Desktop::Desktop(const std::optional<QString>& placeFile)
+Desktop::Desktop(const std::optional<std::filesystem::path>& placeFile)
     : desktop(dir.path(), dir.path() / "config", clock, placeFile.value_or(placeFileIn(dir))) {
     desktop.start();
 }

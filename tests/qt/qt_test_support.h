@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -19,11 +20,11 @@ namespace bio::testing {
 void onNextModal(std::function<void(QWidget*)> act);
 
 // The window place file in a test's folder.
-QString placeFileIn(const TempDir& dir);
+std::filesystem::path placeFileIn(const TempDir& dir);
 
 struct Desktop {
     // Remembers its window's place in `placeFile`, by default in its own folder.
-    explicit Desktop(const std::optional<QString>& placeFile = std::nullopt);
+    explicit Desktop(const std::optional<std::filesystem::path>& placeFile = std::nullopt);
 
     Screen& screen(ScreenId id) { return desktop.program().screen(id); }
     ScreenWindow& window(ScreenId id) { return *desktop.view().window(id); }

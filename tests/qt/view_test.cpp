@@ -14,10 +14,10 @@
 
 #include "desktop/frame_box.h"
 #include "desktop/japanese_fonts.h"
-#include "desktop/twips.h"
 #include "qt_test_support.h"
 #include "register/record_layout.h"
 #include "shell/catalogue.h"
+#include "view/pixels.h"
 
 using namespace bio;
 using namespace bio::testing;
@@ -313,7 +313,7 @@ class ViewTest : public QObject {
             font.setPointSizeF(font.pointSizeF() * scale);
             const QString caption = QString::fromStdString(control.caption);
             const int needed = QFontMetrics(font).horizontalAdvance(caption) + margins;
-            const int width = pixelRect(control.rect, button.logicalDpiX() * scale).width();
+            const int width = pixelRect(control.rect, button.logicalDpiX() * scale).width;
             QVERIFY2(needed <= width,
                      qPrintable(QString("%1: %2 > %3").arg(caption).arg(needed).arg(width)));
         }
