@@ -23,7 +23,8 @@ test: build
 	@$(MAKE) --no-print-directory windows
 	@ctest --preset windows -j $(JOBS)
 
-# build-windows/bin/biorhythm-script.exe, cross-built with MinGW-w64.
+# build-windows/bin/biorhythm.exe and biorhythm-script.exe, cross-built with
+# MinGW-w64, and build-windows/biorhythm-VERSION-win64.zip and .msi.
 windows: bootstrap
 	@scripts/windows-deps
 	@cmake --preset windows -DBIO_WERROR=$(WERROR) >/dev/null

@@ -8,6 +8,7 @@
 
 #include "overview/login_notice.h"
 #include "ui/system_clock.h"
+#include "win32/program_icon.h"
 #include "win32/wide.h"
 
 namespace bio {
@@ -98,8 +99,7 @@ int showLoginBalloon(const std::filesystem::path& dataDir) {
     icon.uID = 1;
     icon.uFlags = NIF_ICON | NIF_TIP | NIF_INFO | NIF_MESSAGE;
     icon.uCallbackMessage = kIconMessage;
-    icon.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-    if (!icon.hIcon) icon.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    icon.hIcon = programIcon(IconSize::Small);
     fill(icon.szTip, "バイオリズム診断");
     fill(icon.szInfoTitle, (*notice)->summary);
     fill(icon.szInfo, (*notice)->body());

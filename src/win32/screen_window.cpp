@@ -8,6 +8,7 @@
 #include "view/contrast.h"
 #include "win32/gdi_canvas.h"
 #include "win32/picture_window.h"
+#include "win32/program_icon.h"
 #include "win32/screen_reader_names.h"
 #include "win32/wide.h"
 
@@ -40,7 +41,8 @@ void registerClass() {
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = ScreenWindow::procedure;
         windowClass.hInstance = instance();
-        windowClass.hIcon = LoadIconW(instance(), MAKEINTRESOURCEW(1));
+        windowClass.hIcon = programIcon(IconSize::Large);
+        windowClass.hIconSm = programIcon(IconSize::Small);
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = kScreenClass;

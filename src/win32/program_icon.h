@@ -1,0 +1,17 @@
+#pragma once
+// The program's own icon, from the executable's resources, in the sizes
+// Windows asks of a window or a notification icon.
+
+#include <windows.h>
+
+namespace bio {
+
+enum class IconSize {
+    Large,  // Alt+Tab and the large taskbar buttons (SM_CXICON)
+    Small,  // the title bar, the small taskbar buttons, the notification area (SM_CXSMICON)
+};
+
+// Shared with the system: never destroyed, valid for the whole process.
+HICON programIcon(IconSize size);
+
+}  // namespace bio
