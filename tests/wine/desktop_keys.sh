@@ -18,15 +18,6 @@ map_keys() {
     code=$((code + 1))
   done
 }
-keys() {
-  local chars code=200 c sym
-  chars=$(printf '%s' "$*" | grep -o '[^ -~]' | sort -u)
-  for c in $chars; do
-    sym=$(printf 'U%04X' "'$c")
-    xmodmap -e "keycode $code = $sym $sym $sym $sym" || return 1
-    code=$((code + 1))
-  done
-}
 keys() { xdotool key --delay 60 "$@"; }
 # One character at a time: of a burst, Wine may drop the first.
 type_text() {
