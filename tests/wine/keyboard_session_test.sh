@@ -22,10 +22,11 @@ export LC_ALL=C.UTF-8
 # shellcheck source=SCRIPTDIR/desktop_keys.sh
 . "$here/desktop_keys.sh"
 
+# The printer first: stop_all waits for every child, cupsd too.
 finish() {
   "$wine_run" --cleanup
-  stop_all
   pdf_printer_stop
+  stop_all
   rm -rf "$work"
 }
 # What went wrong, with the logs of the printer and the program.
@@ -116,7 +117,9 @@ window '相性診断' >/dev/null
 keys Escape
 window 'バイオリズム相性診断 Ver.2.0' >/dev/null
 keys shift+Tab Return # 終　　　了, last in the order
-wait "${pids[-1]}" || fail "the program ended with status $?"
+program_pid=${pids[-1]}
+wait_until sh -c "! kill -0 $program_pid" || fail "the program did not end"
+wait "$program_pid" || fail "the program ended with status $?"
 pids=("${pids[@]:0:${#pids[@]}-1}")
 
 mapfile -t pdfs < <(printed_pdfs)
