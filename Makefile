@@ -37,8 +37,9 @@ bench: build windows
 	@scripts/bench
 	@bench/wine/startup.sh
 
-screenshots: build
+screenshots: build windows
 	@scripts/screenshots
+	@scripts/wine-screenshots
 
 # build/biorhythm_VERSION_ARCH.deb, for `apt install ./build/biorhythm_*.deb`.
 package: build
