@@ -12,9 +12,9 @@ export LC_ALL=C.UTF-8
 wine_run=$root/tests/wine/wine_run.sh
 program=$root/build-windows/bin/biorhythm.exe
 bare=$root/build-windows/bench/wine/bare_window.exe
-# shellcheck source=../../tests/a11y/session.sh
+# shellcheck source=SCRIPTDIR/../../tests/a11y/session.sh
 . "$root/tests/a11y/session.sh"
-# shellcheck source=../../tests/wine/desktop_keys.sh
+# shellcheck source=SCRIPTDIR/../../tests/wine/desktop_keys.sh
 . "$root/tests/wine/desktop_keys.sh"
 export BIO_WINE_ROOT=$work/wine
 trap '"$wine_run" --cleanup; stop_all; rm -rf "$work"' EXIT
