@@ -27,6 +27,16 @@ type_text() {
     sleep 0.05
   done
 }
+# Types each TEXT into a box of its own, Tab between them.
+fill() {
+  local text
+  type_text "$1"
+  shift
+  for text in "$@"; do
+    keys Tab
+    type_text "$text"
+  done
+}
 tabs() {
   local i
   for ((i = 0; i < $1; i++)); do keys "${2:-Tab}"; done

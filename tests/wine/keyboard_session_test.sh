@@ -56,9 +56,9 @@ pids+=($!)
 baio=$(window 'バイオリズム診断')
 type_text 山田
 keys Tab Down Down Tab
-type_text 50 && keys Tab && type_text 5 && keys Tab && type_text 5
+fill 50 5 5
 tabs 4
-type_text 2026 && keys Tab && type_text 12 && keys Tab && type_text 9
+fill 2026 12 9
 keys Return
 sindan=$(window 'バイオリズム診断' "$baio")
 keys Next ctrl+p
@@ -77,12 +77,8 @@ keys Return
 window '更新' >/dev/null
 # Each record's six boxes, then 更　新 and its message.
 record() {
-  local field
-  for field in "$@"; do
-    type_text "$field"
-    keys Tab
-  done
-  keys Return
+  fill "$@"
+  keys Tab Return
   answer
   window '更新' >/dev/null
 }
@@ -108,7 +104,7 @@ keys Return
 answer
 window '相性診断' >/dev/null
 tabs 11
-type_text 9 && keys Tab && type_text 12 && keys Tab && type_text 2026
+fill 9 12 2026
 keys Return
 answer # 次へ, between the two persons' readings
 window '相性診断メッセージ' >/dev/null
@@ -126,9 +122,8 @@ mapfile -t pdfs < <(printed_pdfs)
 [ "${#pdfs[@]}" -eq 1 ] || fail "${#pdfs[@]} PDFs instead of one report"
 pdfinfo "${pdfs[0]}" >"$work/info"
 grep -q '^Pages: *1$' "$work/info" || fail "the report: $(grep '^Pages:' "$work/info")"
-# A4, 595.28 x 841.89 points, on a queue whose own paper is Letter.
-awk '/^Page size:/ { exit !($3 >= 594.5 && $3 <= 596 && $5 >= 841 && $5 <= 842.5) }' \
-  "$work/info" || fail "the report is not A4: $(grep '^Page size:' "$work/info")"
+# A4 on a queue whose own paper is Letter.
+pdf_info_is_a4 "$work/info" || fail "the report is not A4: $(grep '^Page size:' "$work/info")"
 pdftotext "${pdfs[0]}" - | grep -q '山田さんのバイオリズム' || fail "the report does not read right"
 
 "$wine_run" "$driver" --dir "$work/expected" --today 2026-12-09 "$script" \

@@ -7,6 +7,7 @@
 #   ... run the program that prints (it finds the server through CUPS_SERVER) ...
 #   pdf_printer_wait         # every job sent has ended
 #   printed_pdfs             # the PDFs made, one path a line
+#   pdf_info_is_a4 INFO      # pdfinfo's output in INFO tells of A4 pages
 #   pdf_printer_logs         # the scheduler's and the backend's logs, for a failure
 #
 # Everything lives in one temporary folder: cupsd's configuration, spool,
@@ -124,6 +125,11 @@ pdf_printer_wait() {
     fi
     sleep 0.2
   done
+}
+
+# Whether the pdfinfo output in FILE tells of A4 pages, 595.28 x 841.89 points.
+pdf_info_is_a4() {
+  awk '/^Page size:/ { exit !($3 >= 594.5 && $3 <= 596 && $5 >= 841 && $5 <= 842.5) }' "$1"
 }
 
 printed_pdfs() {

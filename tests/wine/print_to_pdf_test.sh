@@ -47,8 +47,7 @@ pdf=${pdfs[0]}
 pdfinfo "$pdf" >"$work/info"
 pages=$(awk '/^Pages:/ { print $2 }' "$work/info")
 [ "$pages" = 1 ] || fail "$pages pages instead of one"
-# A4 is 595.28 x 841.89 points.
-awk '/^Page size:/ { exit !($3 >= 594.5 && $3 <= 596 && $5 >= 841 && $5 <= 842.5) }' "$work/info" ||
+pdf_info_is_a4 "$work/info" ||
   fail "not A4: $(grep '^Page size:' "$work/info")"
 
 text=$(pdftotext "$pdf" - | tr -d '\f' | sed '/^[[:space:]]*$/d')
