@@ -8,6 +8,7 @@
 #include "biorhythm/biorhythm.h"
 #include "biorhythm/month_steps.h"
 #include "compat/compat.h"
+#include "register/record_layout.h"
 #include "register/register_file.h"
 #include "register/storage_warnings.h"
 #include "shell/aisyou_controls.h"
@@ -52,21 +53,25 @@ void setPersonFromRegister(Program& p, const aisyou::PersonControls& person) {
     fillPersonFromRecord(p, person, *number);
 }
 
-// Appends the person's boxes as a record after the whole records the register
-// holds at this moment, numbered by its position, which recno then tells: with
-// one program N + 1 for person 1 and N + 2 for person 2, with another program
-// registering in between, after its records instead of over them.
-bool appendPerson(Program& p, const aisyou::PersonControls& person) {
+// The person's boxes as a record; the append puts the number in.
+RegisterRecord personRecord(Program& p, const aisyou::PersonControls& person) {
     const Screen& screen = aisyouScreen(p);
-    const RegisterRecord record{
-        .number = {},  // the append puts the position in
+    return {
+        .number = {},
         .name = screen.text(person.nameBox),
         .era = selectedEra(screen, person.eraOptions),
         .year = screen.text(person.birthBoxes[0]),
         .month = screen.text(person.birthBoxes[1]),
         .day = screen.text(person.birthBoxes[2]),
     };
-    const std::optional<int> k = orWarn(p, appendRecords(p, {record}));
+}
+
+// Appends the person's record after the whole records the register holds at
+// this moment, numbered by its position, which recno then tells: with one
+// program N + 1 for person 1 and N + 2 for person 2, with another program
+// registering in between, after its records instead of over them.
+bool appendPerson(Program& p, const aisyou::PersonControls& person) {
+    const std::optional<int> k = orWarn(p, appendRecords(p, {personRecord(p, person)}));
     if (k) p.state().recno = static_cast<int16_t>(*k);
     return k.has_value();
 }
@@ -77,6 +82,13 @@ bool roomForTwoMore(Program& p) {
     warn(p, "登録できるのは" + numberText(kMaxRecords) +
                 "件までです。2人分の空きがないため、登録しません。");
     return false;
+}
+
+// Both persons are checked before either is written, so that a refusal
+// leaves the register as it was.
+bool bothStorable(Program& p) {
+    return succeeded(p, storable(p.cp932(), personRecord(p, aisyou::kPerson1))) &&
+           succeeded(p, storable(p.cp932(), personRecord(p, aisyou::kPerson2)));
 }
 
 void writeBothPersons(Program& p) {
@@ -106,7 +118,7 @@ void setPerson1FromRegister(Program& p) { setPersonFromRegister(p, aisyou::kPers
 void setPerson2FromRegister(Program& p) { setPersonFromRegister(p, aisyou::kPerson2); }
 
 void registerBothPersons(Program& p) {
-    if (read(p) && roomForTwoMore(p)) writeBothPersons(p);
+    if (bothStorable(p) && read(p) && roomForTwoMore(p)) writeBothPersons(p);
     p.closeAllFiles();
 }
 

@@ -33,15 +33,13 @@ TypedBirth birthOf(const RegisterRecord& record) {
 
 // Why a text cannot go into the register file, if it cannot.
 std::optional<std::string> unstorable(const Cp932& codec, std::string_view text) {
-    for (std::size_t pos = 0; pos < text.size();) {
-        const Utf8Char c = utf8CharAt(text, pos);
-        const std::string_view character = text.substr(pos, c.length);
-        pos += c.length;
-        if (c.code < 0x20 || c.code == 0x7F) return kControlCharacter;
-        // The converter writes "?" for a character the code page lacks.
-        if (c.code != U'?' && codec.encode(character) == "?")
-            return "「" + std::string(character) + "」は登録簿に保存できない文字です";
-    }
+    const auto control = [](char byte) {
+        const auto code = static_cast<unsigned char>(byte);
+        return code < 0x20 || code == 0x7F;
+    };
+    if (std::any_of(text.begin(), text.end(), control)) return kControlCharacter;
+    if (const std::vector<std::string> lacking = codec.lacking(text); !lacking.empty())
+        return quotedCharacters(lacking) + "は登録簿に保存できない文字です";
     return std::nullopt;
 }
 

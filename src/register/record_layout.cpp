@@ -42,6 +42,14 @@ std::string encodeRecord(const Cp932& codec, const RegisterRecord& record) {
     return bytes;
 }
 
+Status storable(const Cp932& codec, const RegisterRecord& record) {
+    std::string texts;
+    for (const auto& field : kRecordFields) texts += record.*field.member;
+    std::vector<std::string> lacking = codec.lacking(texts);
+    if (lacking.empty()) return Done{};
+    return UnstorableCharacters{std::move(lacking)};
+}
+
 RegisterRecord decodeRecord(const Cp932& codec, std::string_view bytes) {
     RegisterRecord record;
     std::size_t offset = 0;

@@ -39,6 +39,10 @@ std::string_view withoutPadding(std::string_view field);
 // Exactly kRecordBytes bytes; over-long texts are cut without splitting a
 // double-byte character.
 std::string encodeRecord(const Cp932& codec, const RegisterRecord& record);
+// Refused with UnstorableCharacters when a field holds characters the code
+// page lacks, which the file would keep as "?". Over-long texts are not
+// refused: encodeRecord cuts them.
+Status storable(const Cp932& codec, const RegisterRecord& record);
 // `bytes` holds one whole record. Zero bytes are no text: a field of zero bytes
 // (a record inside a gap) reads as empty; padding blanks are kept.
 RegisterRecord decodeRecord(const Cp932& codec, std::string_view bytes);

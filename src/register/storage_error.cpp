@@ -26,9 +26,18 @@ struct Description {
     std::string operator()(const RegisterBusy&) const {
         return "登録簿がほかのプログラムで使用中です。しばらくしてからもう一度お試しください。";
     }
+    std::string operator()(const UnstorableCharacters& u) const {
+        return quotedCharacters(u.characters) + "は保存できない文字です。";
+    }
 };
 
 }  // namespace
+
+std::string quotedCharacters(const std::vector<std::string>& characters) {
+    std::string text;
+    for (const std::string& character : characters) text += "「" + character + "」";
+    return text;
+}
 
 std::string describe(const StorageError& error) { return std::visit(Description{}, error); }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "platform/file_failure.h"
 #include "platform/outcome.h"
@@ -37,11 +38,19 @@ struct RegisterFull {
 // Another program kept the register locked for longer than a change waits.
 struct RegisterBusy {};
 
+// Characters the register's code page lacks, which it would keep as "?".
+struct UnstorableCharacters {
+    std::vector<std::string> characters;
+};
+
 using StorageError = std::variant<FileFailure, FolderFailure, BadRecordNumber, TooManyRecords,
-                                  RegisterFull, RegisterBusy>;
+                                  RegisterFull, RegisterBusy, UnstorableCharacters>;
 
 // The message for the user: "ファイル kojinfl2.txt を開けません：許可がありません。"
 std::string describe(const StorageError& error);
+
+// 「𠮟」「頰」: characters as a message names them.
+std::string quotedCharacters(const std::vector<std::string>& characters);
 
 // The outcome of a storage operation: its value, or what it failed on.
 template <typename T>

@@ -1,5 +1,6 @@
 #include "state/cp932.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -84,17 +85,22 @@ const EncodeTable& encodeTable() {
     return built;
 }
 
+// The code page's bytes for a character, kNoBytes where it lacks one (and
+// for a stray byte).
+std::uint16_t bytesOf(const Utf8Char& c) {
+    return c.code < 0x10000 && c.valid ? encodeTable().bytes[c.code] : kNoBytes;
+}
+
 }  // namespace
 
 std::string Cp932::encode(std::string_view utf8) const {
-    const auto& table = encodeTable().bytes;
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
         const Utf8Char c = utf8CharAt(utf8, pos);
         pos += c.length;
         // One '?' per character the code page lacks (and per stray byte).
-        const std::uint16_t bytes = c.code < 0x10000 && c.valid ? table[c.code] : kNoBytes;
+        const std::uint16_t bytes = bytesOf(c);
         if (bytes == kNoBytes) {
             out += '?';
         } else {
@@ -127,6 +133,19 @@ std::string Cp932::decode(std::string_view bytes) const {
         }
     }
     return out;
+}
+
+std::vector<std::string> Cp932::lacking(std::string_view utf8) const {
+    std::vector<std::string> characters;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const Utf8Char c = utf8CharAt(utf8, pos);
+        const std::string character(c.valid ? utf8.substr(pos, c.length) : kReplacementUtf8);
+        pos += c.length;
+        if (bytesOf(c) == kNoBytes &&
+            std::find(characters.begin(), characters.end(), character) == characters.end())
+            characters.push_back(character);
+    }
+    return characters;
 }
 
 std::size_t Cp932::width(std::string_view utf8) const { return encode(utf8).size(); }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace bio {
 
@@ -15,6 +16,9 @@ class Cp932 {
     // Code page 932 to UTF-8; bytes that form no character become U+FFFD (an
     // unassigned double-byte code once, a stray or trailing lead byte alone).
     std::string decode(std::string_view bytes) const;
+    // The characters of a UTF-8 text the code page lacks, which encode() turns
+    // into '?': each once, in the text's order (a byte that is no UTF-8 as U+FFFD).
+    std::vector<std::string> lacking(std::string_view utf8) const;
     // Bytes the text takes in code page 932.
     std::size_t width(std::string_view utf8) const;
     // Exactly `width` bytes: the encoded text, cut without splitting a double-byte
