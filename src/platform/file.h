@@ -81,8 +81,16 @@ FileResult<std::string> readWholeFile(const std::filesystem::path& path, std::si
 FileStatus removeFile(const std::filesystem::path& path);
 // Renames `from` over `to`, replacing a file there in one step.
 FileStatus renameReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// What keeps a file's creation and a rename through a power cut.
+enum class NameKeeping {
+    FolderFlush,  // flushing the folder (POSIX: fsync of the directory)
+    FileFlush     // flushing the file itself (Windows: see file_windows.cpp)
+};
+NameKeeping systemNameKeeping();
 // Flushes the folder itself, so that files created, renamed or removed in it
-// stay so after a power cut (nothing to do where the system does it itself).
+// stay so after a power cut where NameKeeping::FolderFlush holds; elsewhere a
+// folder flush promises nothing and does nothing.
 FileStatus flushFolder(const std::filesystem::path& folder);
 // Creates the folder and any missing parents, for the user alone.
 FileStatus makeFolders(const std::filesystem::path& folder);

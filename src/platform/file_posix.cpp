@@ -155,6 +155,8 @@ FileStatus renameReplacing(const std::filesystem::path& from, const std::filesys
     return Done{};
 }
 
+NameKeeping systemNameKeeping() { return NameKeeping::FolderFlush; }
+
 FileStatus flushFolder(const std::filesystem::path& folder) {
     const std::filesystem::path named = folder.empty() ? std::filesystem::path(".") : folder;
     const int fd = ::open(named.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

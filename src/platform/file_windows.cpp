@@ -200,13 +200,25 @@ FileStatus removeFile(const std::filesystem::path& path) {
     return Done{};
 }
 
+// MOVEFILE_WRITE_THROUGH would flush only a move that copies to another
+// volume; a rename beside the file is kept by flushing it (systemNameKeeping).
 FileStatus renameReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
-    // Write-through: the rename is on disk before this returns, so the
-    // folder needs no flush of its own.
-    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING))
         return failureOf(to, FileStep::Write, lastCodeFor(to));
     return Done{};
 }
+
+// Windows promises nothing for a folder's flush, nor for DeleteFileW or a
+// rename on one volume, even with MOVEFILE_WRITE_THROUGH. What it does promise:
+// - FlushFileBuffers (NtFlushBuffersFileEx with no flags) writes "file data
+//   and metadata in the file cache" and has the storage flush its own cache;
+//   a file's name and its entry in its folder are its metadata;
+// - NTFS makes every change to its metadata (a creation, a rename, a new
+//   length) a transaction recorded in its log before the volume changes, and
+//   after a crash redoes every committed transaction the log holds.
+// So a file created or renamed and then flushed keeps its name through a
+// power cut; a removal cannot be flushed, and a commit never rests on one.
+NameKeeping systemNameKeeping() { return NameKeeping::FileFlush; }
 
 FileStatus flushFolder(const std::filesystem::path&) { return Done{}; }
 

@@ -68,22 +68,25 @@ FileStatus replaceFileAtomically(FileWriter& writer, const std::filesystem::path
                                  std::string_view bytes) {
     const std::filesystem::path temporary = temporaryBeside(target);
     const std::string name = utf8Text(target.filename());
-    const auto failed = [&](const FileFailure& failure) {
-        static_cast<void>(writer.remove(temporary));
-        return failure.as(name, FileStep::Write);
-    };
-    FileStatus written = Done{};
+    const bool folderKeepsName = writer.nameKeeping() == NameKeeping::FolderFlush;
+    FileStatus renamed = Done{};
+    FileStatus kept = Done{};
     {
         FileResult<File> file = writer.open(temporary, OpenMode::CreateOrEmpty);
         if (!file) return file.error().as(name, FileStep::Write);
-        written = writeAndFlush(writer, *file, bytes, 0);
-    }  // closed before the rename, which Windows refuses on an open file
-    if (!written) return failed(written.error());
-    if (FileStatus renamed = writer.rename(temporary, target); !renamed)
-        return failed(renamed.error());
-    // Until the folder is flushed, a power cut may bring the old file back.
-    if (FileStatus flushed = writer.flushFolder(target.parent_path()); !flushed)
-        return flushed.error().as(name, FileStep::Write);
+        renamed = writeAndFlush(writer, *file, bytes, 0);
+        // Renamed while open (every open shares deletion), so that the same
+        // handle can flush the file under its new name.
+        if (renamed) renamed = writer.rename(temporary, target);
+        if (renamed && !folderKeepsName) kept = writer.flush(*file);
+    }  // closed before a failed temporary file is removed
+    if (!renamed) {
+        static_cast<void>(writer.remove(temporary));
+        return renamed.error().as(name, FileStep::Write);
+    }
+    // Until the new name is kept, a power cut may bring the old file back.
+    if (kept && folderKeepsName) kept = writer.flushFolder(target.parent_path());
+    if (!kept) return kept.error().as(name, FileStep::Write);
     return Done{};
 }
 

@@ -31,6 +31,8 @@ class FileWriter {
 
     // How long a change waits for another program to finish with the file.
     virtual std::chrono::milliseconds lockPatience() const { return std::chrono::seconds(5); }
+    // What keeps a new name through a power cut, which decides the steps of a replacement.
+    virtual NameKeeping nameKeeping() const { return systemNameKeeping(); }
 };
 
 // Writes all of `bytes` at `offset`; `done` tells how many went in, also when
@@ -43,9 +45,11 @@ FileStatus writeAndFlush(FileWriter& writer, File& file, std::string_view bytes,
                          std::uint64_t offset);
 
 // Replaces `target` with `bytes` so that a failure, a crash or a power cut
-// leaves either the old file or the new one, never a mix: written beside,
-// flushed, renamed over it, the folder flushed. A failure is told as a failed
-// write of the target, with the old file untouched and nothing left beside it.
+// leaves either the old file or the new one, never a mix, and the new one once
+// this returns: written beside, flushed, renamed over it, and then the folder
+// flushed, or where that promises nothing the renamed file flushed again. A
+// failure is told as a failed write of the target, with the old file
+// untouched and nothing left beside it.
 FileStatus replaceFileAtomically(FileWriter& writer, const std::filesystem::path& target,
                                  std::string_view bytes);
 

@@ -65,7 +65,8 @@ Status writeJournal(FileWriter& writer, const std::filesystem::path& dir, std::u
         if (!file) return file.error();
         written = writeAndFlush(writer, *file, journalText(offset, old), 0);
     }
-    // The folder too: a journal that a power cut takes away cannot put anything back.
+    // Its name too (the folder's flush keeps it, or on Windows the journal's
+    // own): a journal that a power cut takes away cannot put anything back.
     if (written) written = writer.flushFolder(dir);
     if (written) return Done{};
     static_cast<void>(writer.remove(journalPath(dir)));
@@ -73,11 +74,20 @@ Status writeJournal(FileWriter& writer, const std::filesystem::path& dir, std::u
 }
 
 Status removeJournal(FileWriter& writer, const std::filesystem::path& dir) {
-    // Until the removal is on disk a power cut would bring the journal back,
-    // and with it the old record.
-    FileStatus removed = writer.remove(journalPath(dir));
-    if (removed || removed.error().missing()) removed = writer.flushFolder(dir);
-    if (!removed) return removed.error().as(kJournalFileName, FileStep::Write);
+    // Emptied and flushed, the journal puts nothing back: that commits the
+    // write on every system, also where nothing keeps a removal through a
+    // power cut (Windows). The removal only tidies up; a journal it leaves,
+    // empty, is passed over and removed by the next operation.
+    FileStatus emptied = Done{};
+    {
+        FileResult<File> file = writer.open(journalPath(dir), OpenMode::ReadWrite);
+        if (!file && file.error().missing()) return Done{};
+        if (!file) return file.error().as(kJournalFileName, FileStep::Write);
+        emptied = writer.truncate(*file, 0);
+        if (emptied) emptied = writer.flush(*file);
+    }  // closed, as Windows removes no file that is open without shared deletion
+    if (!emptied) return emptied.error().as(kJournalFileName, FileStep::Write);
+    static_cast<void>(writer.remove(journalPath(dir)));
     return Done{};
 }
 

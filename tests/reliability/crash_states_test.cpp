@@ -1,11 +1,17 @@
 // A power cut at any moment of a register write. The file operations of
 // aisyou's "登録" and of kousin's "更新" are recorded through the program's
 // file writer; then every state a disk may be left in is built: after each
-// prefix of the operations, any write since its file's last flush may be lost
-// or cut at a 512-byte sector boundary, and any file created or removed since
-// the folder's last flush may not be. The program opens each state (playing
-// back a journal if it finds one): every record is whole, old or new, and
-// every write the program had reported done is there.
+// prefix of the operations, any change since the flush that keeps it may be
+// lost, and a write cut at a 512-byte sector boundary. What a flush keeps is
+// each system's own promise, and both are checked on every build:
+// - POSIX: fsync of a file keeps its bytes and length; fsync of the folder
+//   keeps the files created, removed and renamed in it;
+// - Windows: a folder flush promises nothing; FlushFileBuffers keeps the
+//   file's bytes and its own metadata: its length, its creation and the new
+//   name a rename gave it (a removal is never kept by anything).
+// The program opens each state (playing back a journal if it finds one):
+// every record is whole, old or new, and every write the program had
+// reported done is there.
 
 #include <gtest/gtest.h>
 
@@ -34,8 +40,11 @@ using testing::writeBytes;
 
 constexpr std::size_t kSector = 512;
 
+// The system whose promise the disk keeps, and the file writer then follows.
+enum class System { Posix, Windows };
+
 struct Operation {
-    enum class Kind { Create, Write, Flush, Remove, Rename, FlushFolder };
+    enum class Kind { Create, Write, Truncate, Flush, Remove, Rename, FlushFolder };
     Operation(Kind kind, std::string file = {}, std::uint64_t offset = 0, std::string bytes = {})
         : kind(kind), file(std::move(file)), offset(offset), bytes(std::move(bytes)) {}
     bool inFolder() const {
@@ -43,8 +52,8 @@ struct Operation {
     }
 
     Kind kind;
-    std::string file;
-    std::uint64_t offset;
+    std::string file;             // of a flush or write: the name the file was opened by
+    std::uint64_t offset;         // of a truncation: the new length
     std::string bytes;            // of a rename: the new name
     std::size_t shownBefore = 0;  // how many dialogs the program had shown
 };
@@ -57,7 +66,12 @@ std::string nameOf(const std::filesystem::path& file) { return utf8Text(file.fil
 // of the data directory, with how many dialogs had been shown by then.
 class RecordingWriter : public FileWriter {
   public:
-    explicit RecordingWriter(const std::vector<std::string>& shown) : shown_(shown) {}
+    RecordingWriter(const std::vector<std::string>& shown, System system)
+        : shown_(shown), system_(system) {}
+
+    NameKeeping nameKeeping() const override {
+        return system_ == System::Posix ? NameKeeping::FolderFlush : NameKeeping::FileFlush;
+    }
 
     FileResult<File> open(const std::filesystem::path& file, OpenMode mode) override {
         const bool existed = std::filesystem::exists(file);
@@ -71,6 +85,9 @@ class RecordingWriter : public FileWriter {
         if (put)
             record({Kind::Write, nameOf(file.path()), offset, std::string(bytes.substr(0, *put))});
         return put;
+    }
+    FileStatus truncate(File& file, std::uint64_t size) override {
+        return done(FileWriter::truncate(file, size), {Kind::Truncate, nameOf(file.path()), size});
     }
     FileStatus flush(File& file) override {
         return done(FileWriter::flush(file), {Kind::Flush, nameOf(file.path())});
@@ -98,14 +115,18 @@ class RecordingWriter : public FileWriter {
     }
 
     const std::vector<std::string>& shown_;
+    System system_;
 };
 
 using Files = std::map<std::string, std::string>;  // name -> bytes
 
-void write(std::string& bytes, const Operation& op, std::size_t kept) {
-    const auto offset = static_cast<std::size_t>(op.offset);
-    if (bytes.size() < offset + kept) bytes.resize(offset + kept, '\0');
-    bytes.replace(offset, kept, op.bytes.substr(0, kept));
+// Whether `flush` keeps the earlier `change` through a power cut.
+bool keeps(System system, const Operation& flush, const Operation& change) {
+    if (flush.kind == Kind::FlushFolder) return system == System::Posix && change.inFolder();
+    if (change.file != flush.file) return false;
+    if (change.kind == Kind::Write || change.kind == Kind::Truncate) return true;
+    return system == System::Windows &&
+           (change.kind == Kind::Create || change.kind == Kind::Rename);
 }
 
 // How much of an unflushed change the disk may have kept: none, the whole, or
@@ -121,12 +142,54 @@ std::vector<std::size_t> keepings(const Operation& op) {
     return kept;
 }
 
+// The disk's files and their bytes.
+struct Disk {
+    Files contents;  // also of names no longer there
+    std::set<std::string> names;
+
+    // Applies `kept` of the change, as keepings() counts it: a write of none
+    // may still have made the file longer, the other changes are not there.
+    void apply(const Operation& change, std::size_t kept) {
+        std::string& bytes = contents[change.file];
+        if (kept == 0 && change.kind != Kind::Write) return;
+        switch (change.kind) {
+            case Kind::Create:
+                names.insert(change.file);
+                break;
+            case Kind::Remove:
+                names.erase(change.file);
+                break;
+            case Kind::Rename:
+                names.erase(change.file);
+                names.insert(change.bytes);
+                contents[change.bytes] = bytes;
+                break;
+            case Kind::Truncate:
+                bytes.resize(static_cast<std::size_t>(change.offset), '\0');
+                break;
+            case Kind::Write: {
+                const auto offset = static_cast<std::size_t>(change.offset);
+                if (bytes.size() < offset + kept) bytes.resize(offset + kept, '\0');
+                bytes.replace(offset, kept, change.bytes.substr(0, kept));
+                break;
+            }
+            case Kind::Flush:
+            case Kind::FlushFolder:
+                break;
+        }
+    }
+    Files files() const {
+        Files state;
+        for (const std::string& name : names) state[name] = contents.at(name);
+        return state;
+    }
+};
+
 // Every disk a power cut after the first `count` operations may leave.
-std::vector<Files> crashStates(const Files& before, const std::vector<Operation>& ops,
-                               std::size_t count) {
-    Files durable = before;
-    std::set<std::string> present;
-    for (const auto& [name, bytes] : before) present.insert(name);
+std::vector<Files> crashStates(System system, const Files& before,
+                               const std::vector<Operation>& ops, std::size_t count) {
+    Disk durable{before, {}};
+    for (const auto& [name, bytes] : before) durable.names.insert(name);
     std::vector<const Operation*> unflushed;
     for (std::size_t i = 0; i < count; ++i) {
         const Operation& op = ops[i];
@@ -135,18 +198,8 @@ std::vector<Files> crashStates(const Files& before, const std::vector<Operation>
             continue;
         }
         std::erase_if(unflushed, [&](const Operation* change) {
-            if (op.kind == Kind::FlushFolder ? !change->inFolder()
-                                             : change->inFolder() || change->file != op.file)
-                return false;
-            if (change->kind == Kind::Create) present.insert(change->file);
-            if (change->kind == Kind::Remove) present.erase(change->file);
-            if (change->kind == Kind::Rename) {
-                present.erase(change->file);
-                present.insert(change->bytes);
-                durable[change->bytes] = durable[change->file];
-            }
-            if (change->kind == Kind::Write)
-                write(durable[change->file], *change, change->bytes.size());
+            if (!keeps(system, op, *change)) return false;
+            durable.apply(*change, keepings(*change).back());
             return true;
         });
     }
@@ -156,23 +209,10 @@ std::vector<Files> crashStates(const Files& before, const std::vector<Operation>
     std::vector<Files> states;
     std::vector<std::size_t> pick(choices.size(), 0);
     for (;;) {
-        Files contents = durable;
-        std::set<std::string> names = present;
-        for (std::size_t j = 0; j < unflushed.size(); ++j) {
-            const Operation& change = *unflushed[j];
-            const std::size_t kept = choices[j][pick[j]];
-            if (kept > 0 && change.kind == Kind::Create) names.insert(change.file);
-            if (kept > 0 && change.kind == Kind::Remove) names.erase(change.file);
-            if (kept > 0 && change.kind == Kind::Rename) {
-                names.erase(change.file);
-                names.insert(change.bytes);
-                contents[change.bytes] = contents[change.file];
-            }
-            if (change.kind == Kind::Write) write(contents[change.file], change, kept);
-        }
-        Files state;
-        for (const std::string& name : names) state[name] = contents[name];
-        states.push_back(std::move(state));
+        Disk disk = durable;
+        for (std::size_t j = 0; j < unflushed.size(); ++j)
+            disk.apply(*unflushed[j], choices[j][pick[j]]);
+        states.push_back(disk.files());
         std::size_t j = 0;
         while (j < pick.size() && ++pick[j] == choices[j].size()) pick[j++] = 0;
         if (j == pick.size()) return states;
@@ -190,7 +230,7 @@ struct Recording {
 };
 
 // Runs `command` on a register of `count` records with the writer recording.
-Recording recordCommand(int count, const std::function<void(Program&)>& prepare,
+Recording recordCommand(System system, int count, const std::function<void(Program&)>& prepare,
                         const std::function<void(Program&)>& command,
                         const std::string& chosenFile = {}) {
     TestProgram t;
@@ -202,7 +242,7 @@ Recording recordCommand(int count, const std::function<void(Program&)>& prepare,
     p.closeAllFiles();
     t.events.lines.clear();
 
-    RecordingWriter writer(t.events.lines);
+    RecordingWriter writer(t.events.lines, system);
     p.useFileWriter(writer);
     Recording recording;
     for (const auto& entry : std::filesystem::directory_iterator(t.dir.path()))
@@ -255,10 +295,10 @@ void checkState(const Files& state, const Recording& recording, std::size_t done
     }
 }
 
-int checkEveryCrashState(const Recording& recording) {
+int checkEveryCrashState(System system, const Recording& recording) {
     int checked = 0;
     for (std::size_t done = 0; done <= recording.ops.size(); ++done) {
-        for (const Files& state : crashStates(recording.files, recording.ops, done)) {
+        for (const Files& state : crashStates(system, recording.files, recording.ops, done)) {
             SCOPED_TRACE(::testing::Message() << done << " operations done, state " << checked);
             checkState(state, recording, done);
             ++checked;
@@ -268,14 +308,17 @@ int checkEveryCrashState(const Recording& recording) {
     return checked;
 }
 
-TEST(CrashStates, EveryRecordStaysWholeAndEveryReportedWriteStays) {
+class CrashStates : public ::testing::TestWithParam<System> {};
+
+TEST_P(CrashStates, EveryRecordStaysWholeAndEveryReportedWriteStays) {
+    const System system = GetParam();
     int checked = 0;
     // Registers of 0 (created by the command), 1, 11 and 12 records: the new
     // pair lands before, across and after the first sector boundary.
     for (int count : {0, 1, 11, 12}) {
         SCOPED_TRACE(::testing::Message() << "登録 on " << count << " records");
         Recording recording = recordCommand(
-            count,
+            system, count,
             [](Program& p) {
                 p.move(ScreenId::baio, ScreenId::menyu);
                 p.click(ScreenId::menyu, "Command4");
@@ -284,14 +327,14 @@ TEST(CrashStates, EveryRecordStaysWholeAndEveryReportedWriteStays) {
             },
             [](Program& p) { p.click(ScreenId::aisyou, "Command2"); });
         recording.report = "msgbox \"保存しました。\" title \"\" -> ok";
-        checked += checkEveryCrashState(recording);
+        checked += checkEveryCrashState(system, recording);
     }
     // Updates of records in the first sector, across its end and after it,
     // and an update that appends.
     for (int k : {1, 12, 13, 14, 15}) {
         SCOPED_TRACE(::testing::Message() << "更新 of record " << k);
         Recording recording = recordCommand(
-            14,
+            system, 14,
             [k](Program& p) {
                 p.move(ScreenId::baio, ScreenId::menyu);
                 p.click(ScreenId::menyu, "Command2");
@@ -300,7 +343,7 @@ TEST(CrashStates, EveryRecordStaysWholeAndEveryReportedWriteStays) {
             },
             [](Program& p) { p.click(ScreenId::kousin, "Command2"); });
         recording.report = "msgbox \"更新しました。\" title \"\" -> ok";
-        checked += checkEveryCrashState(recording);
+        checked += checkEveryCrashState(system, recording);
     }
     std::cout << "crash states checked: " << checked << '\n';
 }
@@ -308,7 +351,8 @@ TEST(CrashStates, EveryRecordStaysWholeAndEveryReportedWriteStays) {
 // The files replaced whole (the last-entry file and the exports): after a
 // power cut at any moment each is its old self or its new self, and new once
 // the command has ended.
-TEST(CrashStates, AReplacedFileIsOldOrNewNeverCut) {
+TEST_P(CrashStates, AReplacedFileIsOldOrNewNeverCut) {
+    const System system = GetParam();
     const struct {
         const char* name;
         std::function<void(Program&)> prepare, command;
@@ -332,12 +376,12 @@ TEST(CrashStates, AReplacedFileIsOldOrNewNeverCut) {
     for (const auto& command : commands) {
         SCOPED_TRACE(command.name);
         const Recording recording =
-            recordCommand(3, command.prepare, command.command, command.file);
+            recordCommand(system, 3, command.prepare, command.command, command.file);
         ASSERT_NE(recording.after, "");
         const auto old = recording.files.find(command.file);
         const std::string before = old == recording.files.end() ? "" : old->second;
         for (std::size_t done = 0; done <= recording.ops.size(); ++done) {
-            for (const Files& state : crashStates(recording.files, recording.ops, done)) {
+            for (const Files& state : crashStates(system, recording.files, recording.ops, done)) {
                 const auto found = state.find(command.file);
                 const std::string now = found == state.end() ? "" : found->second;
                 if (done == recording.ops.size()) {
@@ -349,6 +393,12 @@ TEST(CrashStates, AReplacedFileIsOldOrNewNeverCut) {
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(EachSystemsPromise, CrashStates,
+                         ::testing::Values(System::Posix, System::Windows),
+                         [](const ::testing::TestParamInfo<System>& info) {
+                             return info.param == System::Posix ? "Posix" : "Windows";
+                         });
 
 }  // namespace
 }  // namespace bio
