@@ -78,6 +78,12 @@ class File {
 // bytes; a pipe or device neither hangs nor is read without end.
 FileResult<std::string> readWholeFile(const std::filesystem::path& path, std::size_t limit);
 
+// The one byte a lock covers where locks are mandatory (Windows, where a lock
+// on the records would keep other programs from reading them): it must lie
+// beyond anything the program reads or writes, which the register's layer
+// checks against its longest files.
+inline constexpr std::uint64_t kLockedByte = 0x7FFF'FFFF'FFFF'FFF0;
+
 FileStatus removeFile(const std::filesystem::path& path);
 // Renames `from` over `to`, replacing a file there in one step.
 FileStatus renameReplacing(const std::filesystem::path& from, const std::filesystem::path& to);

@@ -63,11 +63,6 @@ OVERLAPPED at(std::uint64_t offset) {
     return position;
 }
 
-// Windows locks are mandatory: a lock on the records would keep other
-// programs from reading them. The one byte locked lies far beyond any data,
-// so it keeps out only those who ask for it, as flock does on POSIX.
-constexpr std::uint64_t kLockOffset = 0x7FFF'FFFF'FFFF'FFF0;
-
 }  // namespace
 
 File::File(File&& other) noexcept
@@ -152,14 +147,17 @@ FileStatus File::truncate(std::uint64_t size) {
     return Done{};
 }
 
-// Windows cannot turn a shared lock into an exclusive one: the lock held is
-// given up first, as flock does on POSIX when it converts one.
+// Windows locks are mandatory: a lock on the records would keep other
+// programs from reading them, so the one byte locked is kLockedByte, which
+// keeps out only those who ask for it, as flock does on POSIX. Windows cannot
+// turn a shared lock into an exclusive one: the lock held is given up first,
+// as flock does on POSIX when it converts one.
 FileResult<bool> File::tryLock(LockKind kind) {
     if (held_ == kind) return true;
     unlock();
     const DWORD flags =
         LOCKFILE_FAIL_IMMEDIATELY | (kind == LockKind::Exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0);
-    OVERLAPPED position = at(kLockOffset);
+    OVERLAPPED position = at(kLockedByte);
     if (!LockFileEx(nativeHandle(handle_), flags, 0, 1, 0, &position)) {
         const DWORD code = GetLastError();
         if (code == ERROR_LOCK_VIOLATION || code == ERROR_IO_PENDING) return false;
@@ -171,7 +169,7 @@ FileResult<bool> File::tryLock(LockKind kind) {
 
 void File::unlock() {
     if (!held_) return;
-    OVERLAPPED position = at(kLockOffset);
+    OVERLAPPED position = at(kLockedByte);
     UnlockFileEx(nativeHandle(handle_), 0, 1, 0, &position);
     held_.reset();
 }

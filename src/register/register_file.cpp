@@ -29,6 +29,10 @@ class RegisterFile : public OpenDataFile {
 
 bool validRecordNumber(int k) { return k >= 1 && k <= kMaxRecordNumber; }
 
+// The furthest record the program reads or writes lies before the byte that
+// locks stand on, which Windows would otherwise keep from other programs.
+static_assert(std::uint64_t{kMaxRecordNumber} * kRecordBytes < kLockedByte);
+
 std::uint64_t recordOffset(int k) { return static_cast<std::uint64_t>(k - 1) * kRecordBytes; }
 
 // The open register; opened now when the program has another file or none open.

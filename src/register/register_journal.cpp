@@ -16,6 +16,8 @@ constexpr std::size_t kChecksumDigits = 16;
 // for; anything longer is not one of ours.
 constexpr std::size_t kLongestJournal = 64 * 1024;
 static_assert(kMaxRecords * kRecordBytes + 64 <= kLongestJournal);
+// Putting old bytes back must stay clear of the byte that locks stand on.
+static_assert(std::uint64_t{kMaxRecordNumber} * kRecordBytes + kLongestJournal < kLockedByte);
 
 std::filesystem::path journalPath(const std::filesystem::path& dir) {
     return dir / kJournalFileName;
