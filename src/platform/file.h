@@ -84,6 +84,10 @@ FileResult<std::string> readWholeFile(const std::filesystem::path& path, std::si
 // checks against its longest files.
 inline constexpr std::uint64_t kLockedByte = 0x7FFF'FFFF'FFFF'FFF0;
 
+// Windows gives up a removal or a rename that another program's open handle
+// stands in the way of (an antivirus scanner, the indexer or OneDrive look at
+// a file for a moment after it changes) only after trying again for about a
+// second.
 FileStatus removeFile(const std::filesystem::path& path);
 // Renames `from` over `to`, replacing a file there in one step.
 FileStatus renameReplacing(const std::filesystem::path& from, const std::filesystem::path& to);

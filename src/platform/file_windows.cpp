@@ -63,6 +63,35 @@ OVERLAPPED at(std::uint64_t offset) {
     return position;
 }
 
+// Another program's handle on the file: the sharing it asked for leaves out
+// deletion, or the file it holds is the one a rename would replace.
+bool heldByAnother(DWORD code) {
+    return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION ||
+           code == ERROR_ACCESS_DENIED;
+}
+
+// Runs `change` (a call that sets the last error when it fails) and, while
+// another program holds `path`, runs it again for about a second: scanners
+// and the indexer let go within tenths of one. A folder standing at `path`
+// is denied for good and is not waited for.
+template <typename Change>
+bool retriedWhileHeld(const std::filesystem::path& path, Change change) {
+    constexpr ULONGLONG kPatienceMs = 1000;
+    const ULONGLONG deadline = GetTickCount64() + kPatienceMs;
+    DWORD pauseMs = 1;
+    for (;;) {
+        if (change()) return true;
+        const DWORD code = GetLastError();
+        const ULONGLONG now = GetTickCount64();
+        if (!heldByAnother(code) || now >= deadline || isFolder(path)) {
+            SetLastError(code);
+            return false;
+        }
+        Sleep(static_cast<DWORD>(std::min<ULONGLONG>(pauseMs, deadline - now)));
+        pauseMs = std::min<DWORD>(pauseMs * 2, 50);
+    }
+}
+
 }  // namespace
 
 File::File(File&& other) noexcept
@@ -194,15 +223,18 @@ FileResult<std::string> readWholeFile(const std::filesystem::path& path, std::si
 }
 
 FileStatus removeFile(const std::filesystem::path& path) {
-    if (!DeleteFileW(path.c_str())) return failureOf(path, FileStep::Remove);
+    if (!retriedWhileHeld(path, [&] { return DeleteFileW(path.c_str()) != 0; }))
+        return failureOf(path, FileStep::Remove);
     return Done{};
 }
 
 // MOVEFILE_WRITE_THROUGH would flush only a move that copies to another
 // volume; a rename beside the file is kept by flushing it (systemNameKeeping).
 FileStatus renameReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
-    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING))
-        return failureOf(to, FileStep::Write, lastCodeFor(to));
+    const auto rename = [&] {
+        return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    };
+    if (!retriedWhileHeld(to, rename)) return failureOf(to, FileStep::Write, lastCodeFor(to));
     return Done{};
 }
 
