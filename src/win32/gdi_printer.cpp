@@ -4,8 +4,8 @@
 
 #include <cmath>
 
+#include "platform/utf16.h"
 #include "win32/gdi_canvas.h"
-#include "win32/wide.h"
 
 namespace bio {
 

@@ -7,9 +7,9 @@
 #include <iostream>
 
 #include "overview/login_notice.h"
+#include "platform/utf16.h"
 #include "ui/system_clock.h"
 #include "win32/program_icon.h"
-#include "win32/wide.h"
 
 namespace bio {
 

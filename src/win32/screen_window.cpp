@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/utf16.h"
 #include "view/contrast.h"
 #include "win32/gdi_canvas.h"
 #include "win32/picture_window.h"
 #include "win32/program_icon.h"
 #include "win32/screen_reader_names.h"
-#include "win32/wide.h"
 
 namespace bio {
 
