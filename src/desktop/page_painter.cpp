@@ -31,7 +31,7 @@ class OpPainter {
     }
 
     void operator()(const PageRect& rect) const {
-        const QRectF area(at(rect.x, rect.y), QSizeF(length(rect.width), length(rect.height)));
+        const QRectF area(at(rect.x, rect.y), at(rect.x + rect.width, rect.y + rect.height));
         if (rect.filled) {
             painter_.fillRect(area, qtColor(rect.color));
             return;

@@ -83,8 +83,8 @@ void QtPrinter::printLine(const std::string& text) {
 
 void QtPrinter::printPicture(const PictureSource& picture, double x, double y) {
     if (!ensureJob()) return;
-    paintCanvas(*painter_, pictureOps(picture),
-                naturalSizeTarget(picture, x, y, device().resolution()),
+    const double dpi = device().resolution();
+    paintCanvas(*painter_, pictureOps(picture), naturalSizeTarget(picture, x, y, {dpi, dpi}),
                 qtFont(pictureFont(picture)));
 }
 
@@ -97,8 +97,8 @@ void QtPrinter::printPage(const Page& page) {
     if (!ensureJob()) return;
     // The painter starts at the printable area, inside the printer's own margins.
     const QRectF printable = device().pageLayout().paintRect(QPageLayout::Millimeter);
-    paintPage(*painter_, page,
-              {device().resolution() / kMmPerInch, {printable.left(), printable.top()}});
+    const double dpi = device().resolution();
+    paintPage(*painter_, page, {{dpi, dpi}, {printable.left(), printable.top()}});
 }
 
 std::optional<std::string> QtPrinter::endDocument() {

@@ -4,6 +4,7 @@
 #include <string>
 #include <system_error>
 
+#include "platform/command_line_quoting.h"
 #include "platform/file_writer.h"
 #include "platform/login_values.h"
 #include "platform/path.h"
@@ -37,16 +38,9 @@ std::string loginItemName(const Program& p) { return loginItemId(p) + ".desktop"
 // The desktop program beside this one.
 std::string desktopProgram() { return utf8Text(executableDir() / desktopProgramName()); }
 
-// A path on a Windows command line, quoted: a final backslash ("D:\") is
-// doubled so that it does not escape the closing quote; a path holds no quote.
-std::string windowsArgument(const std::string& path) {
-    return '"' + path + (path.ends_with('\\') ? "\\" : "") + '"';
-}
-
 // What the Run value starts: the same command as the autostart entry's.
 std::string loginCommand(const Program& p) {
-    return windowsArgument(desktopProgram()) + " --notify --data-dir " +
-           windowsArgument(dataDirText(p));
+    return commandLine({desktopProgram(), "--notify", "--data-dir", dataDirText(p)});
 }
 
 // An argument of the Exec key, quoted as the desktop entry format wants it: a

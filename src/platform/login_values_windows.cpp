@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "platform/login_values.h"
-#include "platform/path.h"
+#include "platform/utf16.h"
 
 namespace bio {
 
@@ -12,8 +12,6 @@ constexpr const wchar_t* kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersio
 // As the user reads it when a change fails.
 constexpr const char* kRunKeyText = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-std::wstring utf16(const std::string& text) { return pathFromUtf8(text).wstring(); }
-
 }  // namespace
 
 bool loginItemsAreValues() { return true; }
@@ -23,8 +21,8 @@ FileStatus writeLoginValue(const std::string& name, const std::string& command) 
     LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE,
                                      nullptr, &key, nullptr);
     if (status == ERROR_SUCCESS) {
-        const std::wstring text = utf16(command);
-        status = RegSetValueExW(key, utf16(name).c_str(), 0, REG_SZ,
+        const std::wstring text = wide(command);
+        status = RegSetValueExW(key, wide(name).c_str(), 0, REG_SZ,
                                 reinterpret_cast<const BYTE*>(text.c_str()),
                                 static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
         RegCloseKey(key);
@@ -34,14 +32,14 @@ FileStatus writeLoginValue(const std::string& name, const std::string& command) 
 }
 
 FileStatus removeLoginValue(const std::string& name) {
-    const LSTATUS status = RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, utf16(name).c_str());
+    const LSTATUS status = RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, wide(name).c_str());
     if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND)
         return FileFailure{kRunKeyText, FileStep::Remove, status};
     return Done{};
 }
 
 bool loginValueExists(const std::string& name) {
-    return RegGetValueW(HKEY_CURRENT_USER, kRunKey, utf16(name).c_str(), RRF_RT_REG_SZ, nullptr,
+    return RegGetValueW(HKEY_CURRENT_USER, kRunKey, wide(name).c_str(), RRF_RT_REG_SZ, nullptr,
                         nullptr, nullptr) == ERROR_SUCCESS;
 }
 

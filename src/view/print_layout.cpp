@@ -35,11 +35,12 @@ const std::vector<CanvasOp>& pictureOps(const PictureSource& picture) {
 }
 
 CanvasTarget naturalSizeTarget(const PictureSource& picture, double x, double y,
-                               double dotsPerInch) {
-    const double scale = dotsPerInch / kTwipsPerInch;
-    return {{x * scale, y * scale, picture.widthTwips * scale, picture.heightTwips * scale},
+                               Resolution resolution) {
+    const double across = resolution.across / kTwipsPerInch;
+    const double down = resolution.down / kTwipsPerInch;
+    return {{x * across, y * down, picture.widthTwips * across, picture.heightTwips * down},
             twipsScale(picture),
-            dotsPerInch / kScreenPixelsPerInch};
+            resolution.down / kScreenPixelsPerInch};
 }
 
 ScaledPicture pagePictureTarget(const PagePicture& picture, const PageMapping& mapping) {
@@ -47,18 +48,22 @@ ScaledPicture pagePictureTarget(const PagePicture& picture, const PageMapping& m
     // Of an inch on paper to an inch on the screen.
     const double scale = (picture.width / kMmPerInch) / (source.widthTwips / kTwipsPerInch);
     const PointF corner = toDevice(mapping, picture.x, picture.y);
-    return {{{corner.x, corner.y, toDevice(mapping, picture.width),
-              toDevice(mapping, picture.height)},
+    const PointF opposite =
+        toDevice(mapping, picture.x + picture.width, picture.y + picture.height);
+    return {{{corner.x, corner.y, opposite.x - corner.x, opposite.y - corner.y},
              twipsScale(source),
-             mapping.dotsPerMm * kMmPerInch / kScreenPixelsPerInch * scale},
+             mapping.resolution.down / kScreenPixelsPerInch * scale},
             scale};
 }
 
 PointF toDevice(const PageMapping& mapping, double xMm, double yMm) {
-    return {toDevice(mapping, xMm - mapping.origin.x), toDevice(mapping, yMm - mapping.origin.y)};
+    return {(xMm - mapping.origin.x) * mapping.resolution.across / kMmPerInch,
+            (yMm - mapping.origin.y) * mapping.resolution.down / kMmPerInch};
 }
 
-double toDevice(const PageMapping& mapping, double mm) { return mm * mapping.dotsPerMm; }
+double toDevice(const PageMapping& mapping, double mm) {
+    return mm * mapping.resolution.down / kMmPerInch;
+}
 
 std::filesystem::path outputForDocument(const std::filesystem::path& chosen,
                                         int documentsSinceDialog) {

@@ -14,9 +14,15 @@ namespace bio {
 
 inline constexpr double kMmPerInch = 25.4;
 
+// Dots per inch across and down a device: a printer may have more one way
+// than the other. Fonts and pen widths go by the dots down.
+struct Resolution {
+    double across = kScreenPixelsPerInch, down = kScreenPixelsPerInch;
+};
+
 // Where a page lies on the device.
 struct PageMapping {
-    double dotsPerMm = 1;
+    Resolution resolution;
     PointF origin;  // the page point, in mm, at the device's (0, 0)
 };
 
@@ -26,9 +32,9 @@ Font pictureFont(const PictureSource& picture);
 const std::vector<CanvasOp>& pictureOps(const PictureSource& picture);
 
 // A picture printed at its natural size at (x, y) twips from the printable
-// area's top-left, on a device of `dotsPerInch`.
+// area's top-left.
 CanvasTarget naturalSizeTarget(const PictureSource& picture, double x, double y,
-                               double dotsPerInch);
+                               Resolution resolution);
 
 // A page's picture scaled from its size on the screen into its rectangle: the
 // target (pens shrink or grow with it), and how much the picture's font does.
@@ -38,7 +44,8 @@ struct ScaledPicture {
 };
 ScaledPicture pagePictureTarget(const PagePicture& picture, const PageMapping& mapping);
 
-// The device point of a page point, and the device length of a page length (mm).
+// The device point of a page point, and the device length of a page length
+// that runs no one way, a pen's width (mm).
 PointF toDevice(const PageMapping& mapping, double xMm, double yMm);
 double toDevice(const PageMapping& mapping, double mm);
 

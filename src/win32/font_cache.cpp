@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "win32/wide.h"
+#include "platform/utf16.h"
 
 namespace bio {
 

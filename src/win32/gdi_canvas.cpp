@@ -1,21 +1,18 @@
 #include "win32/gdi_canvas.h"
 
-#include <cmath>
-
-#include "win32/wide.h"
+#include "platform/utf16.h"
+#include "win32/gdi_values.h"
 
 namespace bio {
 
 namespace {
-
-int rounded(double value) { return static_cast<int>(std::lround(value)); }
 
 class GdiSink : public CanvasSink {
   public:
     explicit GdiSink(HDC dc) : dc_(dc) {}
 
     void line(PointF from, PointF to, Rgb color, double width) override {
-        const LOGBRUSH brush{BS_SOLID, RGB(color.r, color.g, color.b), 0};
+        const LOGBRUSH brush{BS_SOLID, colorRef(color), 0};
         HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
                                 std::max(1, rounded(width)), &brush, 0, nullptr);
         HGDIOBJ old = SelectObject(dc_, pen);
@@ -27,7 +24,7 @@ class GdiSink : public CanvasSink {
 
     void text(PointF topLeft, Rgb color, const std::string& text) override {
         const std::wstring shown = wide(text);
-        SetTextColor(dc_, RGB(color.r, color.g, color.b));
+        SetTextColor(dc_, colorRef(color));
         TextOutW(dc_, rounded(topLeft.x), rounded(topLeft.y), shown.c_str(),
                  static_cast<int>(shown.size()));
     }

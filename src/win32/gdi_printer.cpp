@@ -2,24 +2,16 @@
 
 #include <commdlg.h>
 
-#include <cmath>
-
+#include "platform/utf16.h"
 #include "win32/gdi_canvas.h"
-#include "win32/wide.h"
+#include "win32/gdi_values.h"
+#include "win32/printer_settings.h"
 
 namespace bio {
 
-namespace {
-
-int rounded(double value) { return static_cast<int>(std::lround(value)); }
-
-COLORREF colorRef(const Rgb& color) { return RGB(color.r, color.g, color.b); }
-
-}  // namespace
-
 GdiPrinter::~GdiPrinter() {
     if (inJob_) AbortDoc(dc_);
-    if (dc_) DeleteDC(dc_);
+    closeDc();
     if (devMode_) GlobalFree(devMode_);
     if (devNames_) GlobalFree(devNames_);
 }
@@ -30,14 +22,17 @@ bool GdiPrinter::choose(HWND owner) {
     dialog.hwndOwner = owner;
     dialog.hDevMode = devMode_;
     dialog.hDevNames = devNames_;
-    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE |
+    dialog.Flags = PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE |
                    (owner ? 0 : PD_RETURNDEFAULT);
     if (!PrintDlgW(&dialog)) return false;
     devMode_ = dialog.hDevMode;
     devNames_ = dialog.hDevNames;
-    if (dc_) DeleteDC(dc_);
-    dc_ = dialog.hDC;
     return true;
+}
+
+void GdiPrinter::closeDc() {
+    if (dc_) DeleteDC(dc_);
+    dc_ = nullptr;
 }
 
 void GdiPrinter::setFont(const std::string& family, double points) {
@@ -46,29 +41,26 @@ void GdiPrinter::setFont(const std::string& family, double points) {
 
 double GdiPrinter::dotsPerInch() const { return GetDeviceCaps(dc_, LOGPIXELSY); }
 
-void GdiPrinter::useA4Portrait() {
-    auto* mode = devMode_ ? static_cast<DEVMODEW*>(GlobalLock(devMode_)) : nullptr;
-    if (!mode) return;
-    mode->dmFields |= DM_PAPERSIZE | DM_ORIENTATION;
-    mode->dmPaperSize = DMPAPER_A4;
-    mode->dmOrientation = DMORIENT_PORTRAIT;
-    if (HDC reset = ResetDCW(dc_, mode)) dc_ = reset;
-    GlobalUnlock(devMode_);
+Resolution GdiPrinter::resolution() const {
+    return {static_cast<double>(GetDeviceCaps(dc_, LOGPIXELSX)), dotsPerInch()};
 }
 
 bool GdiPrinter::ensureJob(bool a4Portrait) {
     if (inJob_) return true;
     if (failure_) return false;
     // Printing with no dialog before it goes to the default printer.
-    if (!dc_ && !choose(nullptr)) {
+    if (!devNames_ && !choose(nullptr)) {
         failure_ = "プリンターがありません。";
         return false;
     }
-    if (a4Portrait) useA4Portrait();
+    dc_ = jobDc(devNames_, devMode_, a4Portrait);
     DOCINFOW document{};
     document.cbSize = sizeof document;
     document.lpszDocName = L"バイオリズム診断";
-    if (StartDocW(dc_, &document) <= 0 || StartPage(dc_) <= 0) {
+    if (!dc_ || StartDocW(dc_, &document) <= 0 || StartPage(dc_) <= 0) {
+        // Nothing half-begun stays in the printer's queue.
+        if (dc_) AbortDoc(dc_);
+        closeDc();
         failure_ = "プリンターに印刷を始められません。";
         return false;
     }
@@ -99,7 +91,7 @@ void GdiPrinter::printLine(const std::string& text) {
 
 void GdiPrinter::printPicture(const PictureSource& picture, double x, double y) {
     if (!ensureJob()) return;
-    const CanvasTarget target = naturalSizeTarget(picture, x, y, dotsPerInch());
+    const CanvasTarget target = naturalSizeTarget(picture, x, y, resolution());
     paintCanvas(dc_, pictureOps(picture), target,
                 fonts_.get(pictureFont(picture), static_cast<UINT>(dotsPerInch())));
 }
@@ -107,10 +99,10 @@ void GdiPrinter::printPicture(const PictureSource& picture, double x, double y) 
 void GdiPrinter::printPage(const Page& page) {
     if (!ensureJob(true)) return;
     // The printable area starts inside the printer's own margins.
-    const double dotsPerMm = dotsPerInch() / kMmPerInch;
-    const PageMapping mapping{dotsPerMm,
-                              {GetDeviceCaps(dc_, PHYSICALOFFSETX) / dotsPerMm,
-                               GetDeviceCaps(dc_, PHYSICALOFFSETY) / dotsPerMm}};
+    const Resolution dots = resolution();
+    const PageMapping mapping{dots,
+                              {GetDeviceCaps(dc_, PHYSICALOFFSETX) * kMmPerInch / dots.across,
+                               GetDeviceCaps(dc_, PHYSICALOFFSETY) * kMmPerInch / dots.down}};
     const UINT dpi = static_cast<UINT>(dotsPerInch());
     for (const PageOp& op : page.ops) {
         if (const auto* text = std::get_if<PageText>(&op)) {
@@ -136,9 +128,10 @@ void GdiPrinter::printPage(const Page& page) {
             DeleteObject(pen);
         } else if (const auto* rect = std::get_if<PageRect>(&op)) {
             const PointF corner = toDevice(mapping, rect->x, rect->y);
-            const RECT area{rounded(corner.x), rounded(corner.y),
-                            rounded(corner.x + toDevice(mapping, rect->width)),
-                            rounded(corner.y + toDevice(mapping, rect->height))};
+            const PointF opposite =
+                toDevice(mapping, rect->x + rect->width, rect->y + rect->height);
+            const RECT area{rounded(corner.x), rounded(corner.y), rounded(opposite.x),
+                            rounded(opposite.y)};
             HBRUSH brush = CreateSolidBrush(colorRef(rect->color));
             if (rect->filled) {
                 FillRect(dc_, &area, brush);
@@ -162,9 +155,14 @@ void GdiPrinter::printPage(const Page& page) {
 std::optional<std::string> GdiPrinter::endDocument() {
     std::optional<std::string> result = failure_;
     if (inJob_) {
-        if (EndPage(dc_) <= 0 || EndDoc(dc_) <= 0)
+        if (EndPage(dc_) <= 0) {
+            AbortDoc(dc_);
             result = "プリンターへの印刷が完了しませんでした。";
+        } else if (EndDoc(dc_) <= 0) {
+            result = "プリンターへの印刷が完了しませんでした。";
+        }
         inJob_ = false;
+        closeDc();
     }
     failure_.reset();
     return result;

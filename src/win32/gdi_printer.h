@@ -1,7 +1,8 @@
 #pragma once
 // The printer: text lines, pictures and composed pages through GDI, one
-// print job per document, on the printer PrintDlgW chose (the default one
-// until the user has chosen).
+// print job, on a device context of its own, per document, on the printer
+// and with the settings PrintDlgW chose (the default ones until the user has
+// chosen).
 
 #include <windows.h>
 
@@ -34,11 +35,15 @@ class GdiPrinter : public Printer {
     // Starts the job on the chosen (or default) printer; a composed page
     // asks for A4 portrait, which its layout is made for.
     bool ensureJob(bool a4Portrait = false);
-    void useA4Portrait();
+    // Ends the job's device context, after the job or after it failed to start.
+    void closeDc();
+    // Dots per inch down the page, by which fonts are sized.
     double dotsPerInch() const;
+    // Across and down: the page's points go by each.
+    Resolution resolution() const;
 
-    HDC dc_ = nullptr;
-    HGLOBAL devMode_ = nullptr, devNames_ = nullptr;
+    HDC dc_ = nullptr;                                // the job's
+    HGLOBAL devMode_ = nullptr, devNames_ = nullptr;  // the user's choice, kept as chosen
     FontCache fonts_;
     Font font_{"ＭＳ 明朝", 12, false};
     bool inJob_ = false;

@@ -16,13 +16,13 @@
 #include "app/version.h"
 #include "overview/overview.h"
 #include "platform/program_entry.h"
+#include "platform/utf16.h"
 #include "ui/system_clock.h"
 #include "view/desktop_options.h"
 #include "win32/gdi_printer.h"
 #include "win32/login_balloon.h"
 #include "win32/program_view.h"
 #include "win32/single_instance.h"
-#include "win32/wide.h"
 #include "win32/windows_dialogs.h"
 
 namespace bio {

@@ -11,7 +11,8 @@ enum class IconSize {
     Small,  // the title bar, the small taskbar buttons, the notification area (SM_CXSMICON)
 };
 
-// Shared with the system: never destroyed, valid for the whole process.
+// Kept for the whole process, as the window class and the notification
+// area use it for as long as the program runs; null when it cannot be loaded.
 HICON programIcon(IconSize size);
 
 }  // namespace bio

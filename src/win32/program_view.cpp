@@ -1,9 +1,9 @@
 #include "win32/program_view.h"
 
+#include "platform/utf16.h"
 #include "shell/catalogue.h"
 #include "shell/shortcuts.h"
 #include "shell/warnings.h"
-#include "win32/wide.h"
 
 namespace bio {
 

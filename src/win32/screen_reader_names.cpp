@@ -3,7 +3,7 @@
 #include <initguid.h>
 #include <oleacc.h>
 
-#include "win32/wide.h"
+#include "platform/utf16.h"
 
 namespace bio {
 

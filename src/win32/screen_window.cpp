@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/utf16.h"
 #include "view/contrast.h"
 #include "win32/gdi_canvas.h"
+#include "win32/gdi_values.h"
 #include "win32/picture_window.h"
 #include "win32/program_icon.h"
+#include "win32/restored_frame.h"
 #include "win32/screen_reader_names.h"
-#include "win32/wide.h"
 
 namespace bio {
 
@@ -107,8 +109,6 @@ ControlClass controlClass(const ControlDesign& control) {
     }
     return {nullptr, 0};
 }
-
-COLORREF colorRef(const Rgb& color) { return RGB(color.r, color.g, color.b); }
 
 }  // namespace
 
@@ -393,14 +393,12 @@ void ScreenWindow::hide() { ShowWindow(window_, SW_HIDE); }
 bool ScreenWindow::isVisible() const { return IsWindowVisible(window_) != FALSE; }
 
 PixelPoint ScreenWindow::position() const {
-    RECT frame{};
-    GetWindowRect(window_, &frame);
+    const RECT frame = restoredFrame(window_);
     return {frame.left, frame.top};
 }
 
 PixelSize ScreenWindow::frameSize() const {
-    RECT frame{};
-    GetWindowRect(window_, &frame);
+    const RECT frame = restoredFrame(window_);
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 

@@ -1,7 +1,7 @@
 #include "win32/single_instance.h"
 
+#include "platform/utf16.h"
 #include "view/single_instance.h"
-#include "win32/wide.h"
 
 namespace bio {
 

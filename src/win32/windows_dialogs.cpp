@@ -6,9 +6,9 @@
 #include <regex>
 #include <vector>
 
+#include "platform/utf16.h"
 #include "win32/gdi_printer.h"
 #include "win32/input_box.h"
-#include "win32/wide.h"
 
 namespace bio {
 

@@ -7,6 +7,8 @@
 # this dunst reads markup), whose default action starts the program on itiran.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=SCRIPTDIR/born_today.sh
+. "$here/born_today.sh"
 program=$1
 driver=$2
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -36,17 +38,7 @@ if [ -z "${NOTIFY_CHECK_WORK:-}" ]; then
   # on kousin as a user does.
   mkdir "$work/two" "$work/runtime"
   for person in '1 山田花子' '2 <林>&森'; do
-    "$driver" --dir "$work/two" >/dev/null <<SCRIPT
-click baio.Command2
-click menyu.Command2
-set kousin.Text1(0) "${person% *}"
-set kousin.Text2(0) "${person#* }"
-set kousin.Text3(0) "令和"
-set kousin.Text4(0) "$(($(date +%Y) - 2018))"
-set kousin.Text5(0) "$(date +%-m)"
-set kousin.Text6(0) "$(date +%-d)"
-click kousin.Command2
-SCRIPT
+    born_today "${person% *}" "${person#* }" | "$driver" --dir "$work/two" >/dev/null
   done
   # No session bus at all, not even one that X11 could start.
   notify "$work/two" -u DBUS_SESSION_BUS_ADDRESS -u DISPLAY XDG_RUNTIME_DIR="$work/runtime"

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Usage: keyboard_session_test.sh WINE_RUN BIORHYTHM_EXE SCRIPT_EXE SCRIPT
+# Usage: keyboard_session_test.sh WINE_RUN BIORHYTHM_EXE SCRIPT_EXE SCRIPT PRINT_PROBE_EXE
 # The Windows desktop program used by keyboard alone under Wine, on a display
 # of its own with a window manager, the keys sent by xdotool as from a
 # keyboard, in the order of SCRIPT (keyboard_session.script): a reading with
 # the name typed and Enter, 翌月 by Page Down, the report by Ctrl+P, two
 # records through 更新, a search through 検索, 登録 and a compatibility run,
 # Esc back to the menu and 終了. The report goes to a cups-pdf queue whose
-# paper is Letter and must come out as one A4 page; the data folder must then
-# hold byte for byte what the script driver writes for SCRIPT.
+# paper is Letter, with twice the dots down the page as across, and must come
+# out as one A4 page with its frame where the layout puts it; the message
+# printed after it (メッセージ印刷 from the menu bar) on the user's Letter;
+# the queue's own paper must still be Letter at the end, and the data folder
+# must then hold byte for byte what the script driver writes for SCRIPT.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-wine_run=$1 program=$2 driver=$3 script=$4
+wine_run=$1 program=$2 driver=$3 script=$4 print_probe=$5
 : "${BIO_WINE_ROOT:?should name a folder of Wine prefixes for this test alone}"
 # Wine turns the arguments and the window titles from and into the locale's
 # encoding; bash counts the characters typed in it.
@@ -37,10 +40,13 @@ fail() {
   exit 1
 }
 
-pdf_printer_start Letter
+pdf_printer_start Letter 300x600dpi
 trap finish EXIT
 start_display
 start_window_manager
+# The user's choice of the printer's resolution, which the queue offers.
+"$wine_run" "$print_probe" --resolution 300 600 >"$work/probe.out" 2>&1 ||
+  fail "the printer's resolution: $(cat "$work/probe.out")"
 
 # ＭＳ 明朝, the report's face, maps to a Mincho whose glyph names are
 # Unicode's, so that the printed text reads back (see print_to_pdf_test.sh).
@@ -65,6 +71,10 @@ keys Next ctrl+p
 answer '印刷|Print'
 window 'バイオリズム診断' "$baio" >/dev/null
 pdf_printer_wait 60 || fail "the report's job did not end"
+keys F10 Return # メッセージ印刷, the menu bar's first
+answer '印刷|Print'
+window 'バイオリズム診断' "$baio" >/dev/null
+pdf_printer_wait 60 || fail "the message's job did not end"
 
 keys Escape
 window 'バイオリズム診断' "$sindan" >/dev/null
@@ -119,16 +129,35 @@ wait "$program_pid" || fail "the program ended with status $?"
 pids=("${pids[@]:0:${#pids[@]}-1}")
 
 mapfile -t pdfs < <(printed_pdfs)
-[ "${#pdfs[@]}" -eq 1 ] || fail "${#pdfs[@]} PDFs instead of one report"
-pdfinfo "${pdfs[0]}" >"$work/info"
+[ "${#pdfs[@]}" -eq 2 ] || fail "${#pdfs[@]} PDFs instead of the report and the message"
+# cups-pdf names them by job, so in the order printed.
+report=${pdfs[0]} message=${pdfs[1]}
+pdfinfo "$report" >"$work/info"
 grep -q '^Pages: *1$' "$work/info" || fail "the report: $(grep '^Pages:' "$work/info")"
 # A4 on a queue whose own paper is Letter.
 pdf_info_is_a4 "$work/info" || fail "the report is not A4: $(grep '^Page size:' "$work/info")"
-pdftotext "${pdfs[0]}" - | grep -q '山田さんのバイオリズム' || fail "the report does not read right"
+# The frames run from 15 to 195 mm across the sheet (42.5 to 552.8 points),
+# give or take half a frame's width and a dot; a page laid out with the dots
+# down the page for those across would run off its right edge. The text is
+# left out: Wine sizes glyphs by the dots down alone, so on such a printer
+# its text runs wide, where Windows keeps each axis's own.
+bbox=$(gs -q -dNOPAUSE -dBATCH -dSAFER -dFILTERTEXT -sDEVICE=bbox "$report" 2>&1 |
+  awk '/^%%HiResBoundingBox:/ { print $2, $4 }')
+echo "$bbox" | awk '{ exit !($1 >= 41.5 && $1 <= 43 && $2 >= 552 && $2 <= 554) }' ||
+  fail "the report spans '$bbox' across (left right, in points)"
+pdftotext "$report" - | grep -q '山田さんのバイオリズム' || fail "the report does not read right"
+# The user's paper for the user's document: the report's A4 was its own.
+pdfinfo "$message" | grep -q '^Page size: *612 x 792 pts' ||
+  fail "the message is not on Letter: $(pdfinfo "$message" | grep '^Page size:')"
 
 "$wine_run" "$driver" --dir "$work/expected" --today 2026-12-09 "$script" \
   >"$work/driver.out" 2>&1 || fail "the driver: $(cat "$work/driver.out")"
 for file in kojinfl.txt kojinfl2.txt; do
   cmp "$work/expected/$file" "$work/data/$file" || fail "$file differs from the driver's"
 done
-echo "a keyboard session under Wine wrote what the driver writes; the report printed on A4"
+# The printer's own settings, as Windows keeps them for the user and as CUPS does.
+settings=$("$wine_run" "$print_probe" --settings | tr -d '\r')
+[ "$settings" = "paper 1 300x600" ] || fail "the printer's settings are now '$settings'"
+grep -q '^\*DefaultPageSize: Letter' "$(pdf_printer_ppd)" ||
+  fail "the queue's paper is now $(grep '^\*DefaultPageSize' "$(pdf_printer_ppd)")"
+echo "a keyboard session under Wine wrote what the driver writes; the report printed on A4, the message on Letter"

@@ -2,12 +2,17 @@
 # Sourced by a test: a PDF printer of the test's own, for programs that print.
 #
 #   . tests/wine/pdf_printer.sh
-#   pdf_printer_start [SIZE] # a private cupsd with one cups-pdf queue, the default,
-#                            # whose paper is SIZE (A4 unless named)
+#   pdf_printer_start [SIZE [RESOLUTION]]
+#                            # a private cupsd with one cups-pdf queue, the default,
+#                            # whose paper is SIZE (A4 unless named) and whose
+#                            # resolution, when named, is RESOLUTION (as 300x600dpi:
+#                            # a printer may have more dots one way than the other)
 #   ... run the program that prints (it finds the server through CUPS_SERVER) ...
 #   pdf_printer_wait         # every job sent has ended
 #   printed_pdfs             # the PDFs made, one path a line
 #   pdf_info_is_a4 INFO      # pdfinfo's output in INFO tells of A4 pages
+#   pdf_printer_ppd          # the queue's description as the scheduler keeps it, with
+#                            # the queue's own settings (*DefaultPageSize ...)
 #   pdf_printer_logs         # the scheduler's and the backend's logs, for a failure
 #
 # Everything lives in one temporary folder: cupsd's configuration, spool,
@@ -26,7 +31,7 @@
 pdf_printer_queue=bio-pdf
 
 pdf_printer_start() {
-  local paper=${1:-A4}
+  local paper=${1:-A4} resolution=${2:-}
   if [ "$(id -u)" -ne 0 ]; then
     echo "pdf_printer.sh: cups-pdf needs root (it runs as the job's user)" >&2
     return 1
@@ -105,8 +110,18 @@ EOF
     echo "pdf_printer.sh: cupsd knows no cups-pdf driver" >&2
     return 1
   fi
+  local description=(-m "$ppd")
+  if [ -n "$resolution" ]; then
+    # The driver's own description with that resolution added, as its default.
+    local x=${resolution%%x*} y=${resolution#*x}
+    y=${y%dpi}
+    sed -e "s/^\*DefaultResolution: .*/*DefaultResolution: $resolution/" \
+      -e "/^\*Resolution 150dpi/i *Resolution $resolution/$resolution: \"<</HWResolution[$x $y]>>setpagedevice\"" \
+      "$(find /usr/share/ppd -name "$(basename "$ppd")" | head -n1)" >"$dir/etc/queue.ppd"
+    description=(-P "$dir/etc/queue.ppd")
+  fi
   # lpadmin warns that drivers are deprecated: its output is shown on failure only.
-  if ! lpadmin -p "$pdf_printer_queue" -E -v "cups-pdf:/$name" -m "$ppd" \
+  if ! lpadmin -p "$pdf_printer_queue" -E -v "cups-pdf:/$name" "${description[@]}" \
     -o PageSize="$paper" -o printer-is-shared=false >"$dir/log/lpadmin.out" 2>&1 ||
     ! lpadmin -d "$pdf_printer_queue" >>"$dir/log/lpadmin.out" 2>&1; then
     cat "$dir/log/lpadmin.out" >&2
@@ -130,6 +145,10 @@ pdf_printer_wait() {
 # Whether the pdfinfo output in FILE tells of A4 pages, 595.28 x 841.89 points.
 pdf_info_is_a4() {
   awk '/^Page size:/ { exit !($3 >= 594.5 && $3 <= 596 && $5 >= 841 && $5 <= 842.5) }' "$1"
+}
+
+pdf_printer_ppd() {
+  echo "$pdf_printer_dir/etc/ppd/$pdf_printer_queue.ppd"
 }
 
 printed_pdfs() {

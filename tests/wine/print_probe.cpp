@@ -1,8 +1,11 @@
-// Usage: print_probe.exe LINE
+// Usage: print_probe.exe LINE | --settings | --resolution ACROSS DOWN
 // Prints one page on the default printer, as the Windows front end does:
 // the printer's DC from PrintDlgW, LINE in ＭＳ 明朝 an inch from the
 // paper's top left corner, and a rule drawn with a pen below it. Says what the printer
 // DC is like, and names the first GDI call that fails with its error.
+// --settings prints the paper and the resolution of the default printer's own
+// settings, "paper 1 300x600" (1 is Letter, 9 is A4); --resolution makes
+// ACROSS x DOWN dots per inch its setting, as its preferences dialog would.
 #include <windows.h>
 // commdlg.h needs the types of windows.h.
 #include <commdlg.h>
@@ -10,6 +13,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -99,11 +103,75 @@ bool printPage(HDC dc, const wchar_t* line) {
     return check(EndDoc(dc) > 0, "EndDoc");
 }
 
+// The default printer, open for its settings.
+class DefaultPrinterSettings {
+  public:
+    DefaultPrinterSettings() {
+        DWORD size = 256;
+        PRINTER_DEFAULTSW access{nullptr, nullptr, PRINTER_ALL_ACCESS};
+        if (check(GetDefaultPrinterW(name_, &size), "GetDefaultPrinterW"))
+            check(OpenPrinterW(name_, &printer_, &access), "OpenPrinterW");
+    }
+    ~DefaultPrinterSettings() {
+        if (printer_) ClosePrinter(printer_);
+    }
+    DefaultPrinterSettings(const DefaultPrinterSettings&) = delete;
+    DefaultPrinterSettings& operator=(const DefaultPrinterSettings&) = delete;
+
+    // PRINTER_INFO_2W with its DEVMODE, in one buffer; empty when unreadable.
+    std::vector<BYTE> read() const {
+        DWORD needed = 0;
+        if (!printer_) return {};
+        GetPrinterW(printer_, 2, nullptr, 0, &needed);
+        std::vector<BYTE> info(needed);
+        if (!check(needed > 0 && GetPrinterW(printer_, 2, info.data(), needed, &needed),
+                   "GetPrinterW"))
+            return {};
+        return info;
+    }
+    bool write(std::vector<BYTE>& info) const {
+        return check(SetPrinterW(printer_, 2, info.data(), 0), "SetPrinterW");
+    }
+
+  private:
+    wchar_t name_[256]{};
+    HANDLE printer_ = nullptr;
+};
+
+DEVMODEW* modeOf(std::vector<BYTE>& info) {
+    return info.empty() ? nullptr : reinterpret_cast<PRINTER_INFO_2W*>(info.data())->pDevMode;
+}
+
+int printSettings() {
+    std::vector<BYTE> info = DefaultPrinterSettings().read();
+    const DEVMODEW* mode = modeOf(info);
+    if (!mode) return 1;
+    std::printf("paper %d %dx%d\n", mode->dmPaperSize, mode->dmPrintQuality, mode->dmYResolution);
+    return 0;
+}
+
+int setResolution(int across, int down) {
+    const DefaultPrinterSettings printer;
+    std::vector<BYTE> info = printer.read();
+    DEVMODEW* mode = modeOf(info);
+    if (!mode) return 1;
+    mode->dmPrintQuality = static_cast<short>(across);
+    mode->dmYResolution = static_cast<short>(down);
+    mode->dmFields |= DM_PRINTQUALITY | DM_YRESOLUTION;
+    // The settings alone change, not who may use the printer.
+    reinterpret_cast<PRINTER_INFO_2W*>(info.data())->pSecurityDescriptor = nullptr;
+    return printer.write(info) ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    if (argc == 2 && std::wcscmp(argv[1], L"--settings") == 0) return printSettings();
+    if (argc == 4 && std::wcscmp(argv[1], L"--resolution") == 0)
+        return setResolution(_wtoi(argv[2]), _wtoi(argv[3]));
     if (argc != 2) {
-        std::fprintf(stderr, "usage: print_probe.exe LINE\n");
+        std::fprintf(stderr,
+                     "usage: print_probe.exe LINE | --settings | --resolution ACROSS DOWN\n");
         return 2;
     }
     DefaultPrinter printer;

@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
 # Usage: wine_run.sh EXE [ARGS...]   runs one Windows program, exits with its status
+#        wine_run.sh --console EXE [ARGS...]
+#                                    the same on a terminal of its own, so that its
+#                                    standard streams are a console; prints what the
+#                                    terminal shows, without its control sequences
 #        wine_run.sh --setup         makes the prefixes the tests use, starts their servers
 #        wine_run.sh --cleanup       stops those servers
 # BIO_WINE_ROOT names the build's folder of Wine prefixes: one per user,
@@ -83,8 +87,23 @@ case "${1:-}" in
   fi
   exit 0
   ;;
+--console)
+  shift
+  prepare
+  typescript=$(mktemp)
+  trap 'rm -f "$typescript"' EXIT
+  status=0
+  script --quiet --return --command "$(printf '%q ' "$wine" "$@")" "$typescript" \
+    </dev/null >/dev/null 2>&1 || status=$?
+  # script's own: the first line, and a line break and a line at the end.
+  # The console moves the cursor over blanks instead of writing them.
+  sed -e '1d' -e '$d' "$typescript" |
+    perl -pe 's/\e\[(\d*)C/" " x ($1 || 1)/ge; s/\e\[[0-9;?]*[A-Za-z]//g; s/\r//g' |
+    sed '${/^$/d}'
+  exit "$status"
+  ;;
 "")
-  echo "usage: wine_run.sh EXE [ARGS...] | --setup | --cleanup" >&2
+  echo "usage: wine_run.sh [--console] EXE [ARGS...] | --setup | --cleanup" >&2
   exit 2
   ;;
 esac

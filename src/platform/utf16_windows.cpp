@@ -1,6 +1,6 @@
-#include "win32/wide.h"
-
 #include <windows.h>
+
+#include "platform/utf16.h"
 
 namespace bio {
 
