@@ -270,7 +270,8 @@ void ScreenWindow::bindKeys(const std::vector<Shortcut>& shortcuts) {
 
 void ScreenWindow::nameForScreenReaders() {
     for (std::size_t i = 0; i < bound_.size(); ++i)
-        if (bound_[i].control) readerNames_.name(bound_[i].control, names_[i].name, {});
+        if (bound_[i].control)
+            readerNames_.name(bound_[i].control, bound_[i].kind, {names_[i].name, {}});
 }
 
 void ScreenWindow::mirror(const Screen& screen) {
@@ -318,8 +319,7 @@ void ScreenWindow::mirror(const Screen& screen) {
                 break;
             case ControlKind::PictureBox: {
                 showDrawing(bound.control, control.canvas().ops());
-                const AccessibleText words = accessibleText(control, names_[i]);
-                readerNames_.name(bound.control, words.name, words.description);
+                readerNames_.name(bound.control, bound.kind, accessibleText(control, names_[i]));
                 break;
             }
             case ControlKind::MenuCommand:
