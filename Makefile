@@ -40,6 +40,7 @@ bench: build windows
 screenshots: build windows
 	@scripts/screenshots
 	@scripts/wine-screenshots
+	@scripts/wine-screenshots docs/windows/150 144
 
 # build/biorhythm_VERSION_ARCH.deb, for `apt install ./build/biorhythm_*.deb`.
 package: build

@@ -177,7 +177,8 @@ class Namer {
     }
 
     // The screens repeat a frame only for the two persons of a pair: such
-    // frames, and the boxes inside or beside them, say whose they are.
+    // frames, and the boxes and options inside or beside them, say whose
+    // they are ("1人目 明治", not a second "明治").
     void numberRepeatedFrames() {
         std::map<std::string, int> count;
         for (const ControlDesign& c : controls_)
@@ -202,8 +203,8 @@ class Namer {
         return nullptr;
     }
 
-    // "1人目" for a box in or beside a person's frame, "3行目" for row 3 of a
-    // table of boxes.
+    // "1人目" for a box or option in or beside a person's frame, "3行目" for
+    // row 3 of a table of boxes.
     std::vector<std::string> prefixes(std::size_t j) const {
         const ControlDesign& box = controls_[j];
         std::vector<std::string> prefixes;
@@ -269,12 +270,18 @@ class Namer {
 
     std::string nameOf(std::size_t i) const {
         const ControlDesign& c = controls_[i];
+        if (!c.spokenName.empty()) return c.spokenName;
         if (isBox(c.kind)) return boxName(i);
         if (c.kind == ControlKind::Frame) {
             auto person = framePerson_.find(keyOf(i));
             return joined(
                 {person == framePerson_.end() ? "" : person->second, spokenCaption(c.caption)},
                 " ");
+        }
+        if (c.kind == ControlKind::OptionButton) {
+            std::vector<std::string> parts = prefixes(i);
+            parts.push_back(spokenCaption(c.caption));
+            return joined(parts, " ");
         }
         return spokenCaption(c.caption);
     }

@@ -2,8 +2,10 @@
 // What a screen reader says for each control, worked out from the design
 // alone: a text box is named by its frame and by the labels beside or above
 // it, a frame by its caption, anything with a caption by that caption, all
-// without the blanks that only space captions out. A control added to a
-// catalogue is named with no further work.
+// without the blanks that only space captions out, and what belongs to one
+// of two persons by whose it is. A control added to a catalogue is named
+// with no further work, unless the catalogue gives it a spoken name because
+// its neighbours would name it wrongly.
 
 #include <string>
 #include <vector>

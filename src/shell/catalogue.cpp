@@ -91,6 +91,11 @@ ControlDesign readOnly(ControlDesign design) {
     return design;
 }
 
+ControlDesign spoken(ControlDesign design, std::string name) {
+    design.spokenName = std::move(name);
+    return design;
+}
+
 void readOnlyBoxes(ScreenDesign& design) {
     for (ControlDesign& control : design.controls)
         if (control.kind == ControlKind::TextBox) control.readOnly = true;

@@ -17,7 +17,8 @@ ScreenDesign aisyousinDesign() {
     design.controls = {
         withFont(label("Label1", "相性診断メッセージ", {120, 30, 3495, 300}),
                  {"富士ポップ", 11.25, true}),
-        withFont(listBox(aisyousin::kList, {75, 360, 10935, 5280}), {"ＭＳ ゴシック", 9, true}),
+        withFont(spoken(listBox(aisyousin::kList, {75, 360, 10935, 5280}), "2人の診断と相性"),
+                 {"ＭＳ ゴシック", 9, true}),
         pictureBox(aisyousin::kPicture, {255, 5700, 10575, 3495}),  // ends at 9195
         menuCommand(aisyousin::kBack, "back"),
         menuCommand(aisyousin::kToMenu, "メニューへ"),

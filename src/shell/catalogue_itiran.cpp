@@ -28,7 +28,8 @@ ScreenDesign itiranDesign() {
     controls.push_back(
         button(itiran::kCalendarExport, "カレンダー書き出し", {6375, 203, 2535, 495}));
     controls.push_back(
-        withFont(listBox(itiran::kList, {120, 840, 9360, 2580}), {"ＭＳ ゴシック", 9, true}));
+        withFont(spoken(listBox(itiran::kList, {120, 840, 9360, 2580}), "登録者全員の診断"),
+                 {"ＭＳ ゴシック", 9, true}));
     // Under the list, beside "メニューへ", with room for the caption to grow.
     controls.push_back(checkBox(itiran::kLoginNotice, "ログイン時に今日の要注意日を知らせる",
                                 {120, 3600, 6000, 375}));

@@ -26,6 +26,9 @@ ControlDesign indexed(ControlDesign design, int index);
 ControlDesign withFont(ControlDesign design, Font font);
 // A text box the program writes and the user only reads.
 ControlDesign readOnly(ControlDesign design);
+// The name a screen reader says for a control that its neighbours would
+// name wrongly: a list named after what it holds, a box that shares a label.
+ControlDesign spoken(ControlDesign design, std::string name);
 // Every text box of the screen is one.
 void readOnlyBoxes(ScreenDesign& design);
 

@@ -40,11 +40,14 @@ ScreenDesign sindanDesign() {
         withFont(indexed(label("Label1", "知性:33日", {120, 480, 975, 255}, "Frame1"), 1), gothic9),
         withFont(indexed(label("Label1", "身体:23日", {120, 720, 975, 255}, "Frame1"), 2), gothic9),
 
-        withFont(listBox(sindan::kList, {120, 1320, 10455, 2400}), gothic9),
+        withFont(spoken(listBox(sindan::kList, {120, 1320, 10455, 2400}), "診断メッセージ"),
+                 gothic9),
 
-        textBox(sindan::kMonthBox, {360, 3840, 375, 360}),
+        // "[12]月1日：[火曜日]" reads as one line; said box by box, each box
+        // names its own part of it.
+        spoken(textBox(sindan::kMonthBox, {360, 3840, 375, 360}), "グラフの月"),
         label("Label3", "月1日：", {720, 3840, 975, 375}),
-        textBox(sindan::kFirstWeekdayBox, {1560, 3840, 975, 345}),
+        spoken(textBox(sindan::kFirstWeekdayBox, {1560, 3840, 975, 345}), "1日の曜日"),
         pictureBox(sindan::kPicture, {120, 4320, 10455, 3735}),
         printerDialog("CommonDialog2"),
 

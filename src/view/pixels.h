@@ -23,6 +23,9 @@ struct PixelRect {
 
 inline constexpr double kTwipsPerInch = 1440.0;
 
+// Whether `inner` lies wholly within `outer`.
+bool contains(const PixelRect& outer, const PixelRect& inner);
+
 // Rounded to the nearest pixel at `dpi` pixels to the logical inch.
 int twipsToPixels(int twips, double dpi);
 PixelRect pixelRect(const Rect& rect, double dpi);

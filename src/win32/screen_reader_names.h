@@ -1,27 +1,49 @@
 #pragma once
-// Names and descriptions for screen readers (Narrator, NVDA) that the
-// controls cannot carry themselves, given through Dynamic Annotation.
+// What Narrator and NVDA read of each control through MSAA: its name, a
+// graph's description, and the role of a graph or a frame. A control answers
+// WM_GETOBJECT for its client area with the system's own accessible object
+// for it, wrapped so that these come from the model; everything else stays
+// the system's. Windows and Wine both honour this route, where Dynamic
+// Annotation (IAccPropServices) is a stub under Wine.
+//
+// Nothing of oleacc or COM is touched until a screen reader first asks: the
+// program starts as fast without one.
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 
-struct IAccPropServices;
+#include "shell/accessible_names.h"
+#include "ui/control.h"
 
 namespace bio {
 
 class ScreenReaderNames {
   public:
-    ScreenReaderNames();
+    ScreenReaderNames() = default;
     ~ScreenReaderNames();
     ScreenReaderNames(const ScreenReaderNames&) = delete;
     ScreenReaderNames& operator=(const ScreenReaderNames&) = delete;
 
-    // An empty description clears it.
-    void name(HWND control, const std::string& name, const std::string& description);
+    // `control`, a window of a control of that kind, says `words` from now
+    // on; a change is announced to the readers listening.
+    void name(HWND control, ControlKind kind, const AccessibleText& words);
+
+    struct Words {
+        std::wstring name, description;
+        long role = 0;  // a ROLE_SYSTEM_ value, or 0 for the control's own
+        bool operator==(const Words&) const = default;
+    };
 
   private:
-    IAccPropServices* services_ = nullptr;  // none where the system offers no annotation
+    static LRESULT CALLBACK subclassed(HWND control, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
+                                       DWORD_PTR self);
+    LRESULT answer(HWND control, WPARAM w, LPARAM l);
+
+    std::map<HWND, Words> words_;
+    bool apartmentTried_ = false;
+    bool apartment_ = false;  // this object joined the thread to COM, and leaves it
 };
 
 }  // namespace bio

@@ -3,16 +3,17 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <map>
 
 #include "platform/utf16.h"
 #include "view/contrast.h"
+#include "view/control_rects.h"
 #include "win32/gdi_canvas.h"
 #include "win32/gdi_values.h"
 #include "win32/picture_window.h"
 #include "win32/program_icon.h"
 #include "win32/restored_frame.h"
 #include "win32/screen_reader_names.h"
+#include "win32/text_fit.h"
 
 namespace bio {
 
@@ -21,7 +22,6 @@ struct ScreenWindow::Bound {
     ControlKind kind = ControlKind::Label;
     HWND control = nullptr;
     int id = 0;
-    Rect rect;         // in twips, from the client area's top-left
     std::string text;  // what the control shows
     std::vector<std::string> items, highlights;
     bool selected = false, checked = false;
@@ -32,6 +32,7 @@ namespace {
 constexpr wchar_t kScreenClass[] = L"BiorhythmScreen";
 constexpr int kFirstControlId = 100;
 constexpr int kFirstShortcutId = 1000;
+constexpr int kItemInset = 2;  // pixels between a list's edge and its lines
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 
@@ -99,7 +100,7 @@ ControlClass controlClass(const ControlDesign& control) {
         case ControlKind::ListBox:
             return {WC_LISTBOXW,
                     LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
-                        WS_VSCROLL,
+                        WS_VSCROLL | WS_HSCROLL,
                     WS_EX_CLIENTEDGE};
         case ControlKind::PictureBox:
             return {kPictureClass, 0, WS_EX_CLIENTEDGE};
@@ -108,6 +109,34 @@ ControlClass controlClass(const ControlDesign& control) {
             break;
     }
     return {nullptr, 0};
+}
+
+// The width a list's lines take as drawListItem draws them, kItemInset in,
+// with an edge's room on either side.
+int widestItem(HWND list, const std::vector<std::string>& items) {
+    const int margins = 2 * GetSystemMetricsForDpi(SM_CXEDGE, GetDpiForWindow(list));
+    HDC dc = GetDC(list);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    int widest = 0;
+    for (const std::string& item : items) {
+        const std::wstring line = wide(item);
+        SIZE size{};
+        GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &size);
+        widest = std::max(widest, static_cast<int>(size.cx) + margins);
+    }
+    SelectObject(dc, old);
+    ReleaseDC(list, dc);
+    return widest;
+}
+
+// For a frame, the height its caption has above the controls it holds.
+int roomAboveHeld(const std::vector<PixelRect>& rects, std::size_t frame) {
+    const PixelRect& outer = rects[frame];
+    int room = outer.height;
+    for (const PixelRect& inner : rects)
+        if (&inner != &outer && inner.width > 0 && contains(outer, inner))
+            room = std::min(room, inner.top - outer.top);
+    return room;
 }
 
 }  // namespace
@@ -140,25 +169,12 @@ ScreenWindow::~ScreenWindow() {
 void ScreenWindow::create(const ScreenDesign& design) {
     bound_.resize(design.controls.size());
     names_ = designNames(design);
-    std::map<std::string, Rect> frames;
     for (std::size_t i = 0; i < design.controls.size(); ++i) {
         const ControlDesign& control = design.controls[i];
         Bound& bound = bound_[i];
         bound.key = controlKey(control.name, control.index);
         bound.kind = control.kind;
         bound.id = kFirstControlId + static_cast<int>(i);
-        bound.rect = control.rect;
-        if (control.kind == ControlKind::Frame) frames[bound.key] = control.rect;
-    }
-    // Controls inside a frame are children of the window (a group box passes
-    // on no notifications), placed by the frame's corner.
-    for (Bound& bound : bound_) {
-        const ControlDesign& control =
-            design.controls[static_cast<std::size_t>(bound.id - kFirstControlId)];
-        if (auto frame = frames.find(control.container); frame != frames.end()) {
-            bound.rect.left += frame->second.left;
-            bound.rect.top += frame->second.top;
-        }
     }
 
     // Creation order is z-order, which the dialog manager's Tab follows and
@@ -214,28 +230,30 @@ void ScreenWindow::createControl(std::size_t index, bool inTabOrder, bool starts
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(bound.id)), instance(), nullptr);
 }
 
+// Controls inside a frame are children of the window too (a group box passes
+// on no notifications).
 void ScreenWindow::layout() {
     const double dpi = dpi_;
-    const std::wstring face = messageFontFace();
+    const std::vector<PixelRect> rects = controlRects(design_, dpi);
+    for (std::size_t i = 0; i < bound_.size(); ++i) {
+        const PixelRect& at = rects[i];
+        if (bound_[i].control)
+            MoveWindow(bound_[i].control, at.left, at.top, at.width, at.height, FALSE);
+    }
+    TextFit fit(window_, fonts_, dpi_, messageFontFace());
     for (std::size_t i = 0; i < bound_.size(); ++i) {
         Bound& bound = bound_[i];
         if (!bound.control) continue;
-        const PixelRect at = pixelRect(bound.rect, dpi);
-        MoveWindow(bound.control, at.left, at.top, at.width, at.height, FALSE);
         const Font& font = design_.controls[i].font.value_or(design_.font);
         // Pictures draw their texts in the design's own face, as on paper.
-        HFONT shown = bound.kind == ControlKind::PictureBox ? fonts_.get(font, dpi_)
-                                                            : fonts_.get(font, dpi_, face);
+        HFONT shown =
+            bound.kind == ControlKind::PictureBox
+                ? fonts_.get(font, dpi_)
+                : fit.font(bound.control, bound.kind, font, wide(bound.text),
+                           bound.kind == ControlKind::Frame ? roomAboveHeld(rects, i) : 0);
         SendMessageW(bound.control, WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
-        if (bound.kind == ControlKind::ListBox) {
-            TEXTMETRICW metrics{};
-            HDC dc = GetDC(bound.control);
-            HGDIOBJ old = SelectObject(dc, shown);
-            GetTextMetricsW(dc, &metrics);
-            SelectObject(dc, old);
-            ReleaseDC(bound.control, dc);
-            SendMessageW(bound.control, LB_SETITEMHEIGHT, 0, metrics.tmHeight + 2);
-        }
+        if (bound.kind == ControlKind::ListBox)
+            SendMessageW(bound.control, LB_SETITEMHEIGHT, 0, fit.lineHeight(font.points));
     }
     RECT frame{0, 0, twipsToPixels(design_.width, dpi), twipsToPixels(design_.height, dpi)};
     AdjustWindowRectExForDpi(&frame, kWindowStyle, menu_ != nullptr, kWindowExStyle, dpi_);
@@ -270,7 +288,8 @@ void ScreenWindow::bindKeys(const std::vector<Shortcut>& shortcuts) {
 
 void ScreenWindow::nameForScreenReaders() {
     for (std::size_t i = 0; i < bound_.size(); ++i)
-        if (bound_[i].control) readerNames_.name(bound_[i].control, names_[i].name, {});
+        if (bound_[i].control)
+            readerNames_.name(bound_[i].control, bound_[i].kind, {names_[i].name, {}});
 }
 
 void ScreenWindow::mirror(const Screen& screen) {
@@ -313,13 +332,15 @@ void ScreenWindow::mirror(const Screen& screen) {
                 for (const std::string& item : control.items())
                     SendMessageW(bound.control, LB_ADDSTRING, 0,
                                  reinterpret_cast<LPARAM>(wide(item).c_str()));
+                // A line longer than the list is as wide seen as scrolled to.
+                SendMessageW(bound.control, LB_SETHORIZONTALEXTENT,
+                             widestItem(bound.control, control.items()), 0);
                 bound.items = control.items();
                 bound.highlights = control.highlights();
                 break;
             case ControlKind::PictureBox: {
                 showDrawing(bound.control, control.canvas().ops());
-                const AccessibleText words = accessibleText(control, names_[i]);
-                readerNames_.name(bound.control, words.name, words.description);
+                readerNames_.name(bound.control, bound.kind, accessibleText(control, names_[i]));
                 break;
             }
             case ControlKind::MenuCommand:
@@ -473,7 +494,7 @@ void ScreenWindow::drawListItem(const DRAWITEMSTRUCT& item) {
     SetTextColor(item.hDC, ink);
     SetBkMode(item.hDC, TRANSPARENT);
     RECT text = item.rcItem;
-    text.left += 2;
+    text.left += kItemInset;
     const std::wstring line = wide(bound->items[item.itemID]);
     DrawTextW(item.hDC, line.c_str(), static_cast<int>(line.size()), &text,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);

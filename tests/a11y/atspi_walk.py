@@ -2,9 +2,10 @@
 """Goes through every screen of the desktop program as a screen reader's user
 does (buttons and menu commands pressed through the accessibility bus) and
 reads each one's accessible tree. Fails on a focusable or informative control
-without a name, an era option that is not a radio button, a graph without its
-description, and a red line of the overview that does not say why it is red.
-Prints what it counted on each screen."""
+without a name, an era option that is not a radio button, two era options of
+a screen that say the same, a graph without its description, and a red line
+of the overview that does not say why it is red. Prints what it counted on
+each screen."""
 
 import re
 import sys
@@ -21,8 +22,15 @@ ERAS = {"明治", "大正", "昭和", "平成", "令和"}
 problems = []
 
 
+def era_of(name):
+    """The era an option names, also one of a person's ("1人目 明治")."""
+    era = name.split(" ")[-1]
+    return era if era in ERAS else None
+
+
 def read(name, window, graphs=0):
     counts = Counter()
+    eras = Counter()
     for node in nodes(window):
         role = node.getRoleName()
         # A list's lines are its text, blank lines included, not controls.
@@ -32,8 +40,9 @@ def read(name, window, graphs=0):
             counts["controls"] += 1
             if not node.name.strip():
                 problems.append("%s: a %s without a name" % (name, role))
-        if node.name in ERAS:
+        if era_of(node.name):
             counts["era options"] += 1
+            eras[node.name] += 1
             if role != "radio button":
                 problems.append("%s: era option %s is a %s" % (name, node.name, role))
         if role == "chart":
@@ -42,6 +51,9 @@ def read(name, window, graphs=0):
                 problems.append("%s: graph %s without a description" % (name, node.name))
         if node.description:
             counts["described"] += 1
+    for option, times in eras.items():
+        if times > 1:
+            problems.append("%s: %d era options say %s" % (name, times, option))
     if counts["graphs"] != graphs:
         problems.append("%s: %d graphs where %d are drawn" % (name, counts["graphs"], graphs))
     print("%-9s %2d controls, %2d era options, %d graphs, %2d lines, %2d described" % (

@@ -98,7 +98,7 @@ for box, text in (("生年月日 年", "38"), ("生年月日 月", "5"), ("生�
     type_text(text)
 keys("Return")
 sindan = screen(app, "バイオリズム診断", "バイオリズム計算")
-wait_focus(app, "list", "バイオリズム診断")
+wait_focus(app, "list", "診断メッセージ")
 if value(app, "生まれてから今日までの日数") != "23222":
     fail("the reading: %s days" % value(app, "生まれてから今日までの日数"))
 print("PASS a reading by keyboard; the result opens on its diagnosis")

@@ -88,12 +88,26 @@ gone() { wait_until sh -c "! xdotool search --onlyvisible --name '^$1\$'" || fai
 
 # japanese_fonts WINE_RUN [MINCHO]: the IPA fonts stand for Windows' Japanese
 # faces (without them list boxes draw boxes), ＭＳ 明朝 for MINCHO (IPAMincho
-# unless named).
+# unless named); the message font is Yu Gothic UI 9 pt, as on a Japanese
+# Windows 10, where Wine's own is Tahoma.
 japanese_fonts() {
   local wine_run=$1 face out
   for face in 'MS UI Gothic:IPAPGothic' 'Meiryo:IPAPGothic' 'Yu Gothic:IPAPGothic' \
-    'ＭＳ ゴシック:IPAGothic' "ＭＳ 明朝:${2:-IPAMincho}"; do
+    'Yu Gothic UI:IPAPGothic' 'ＭＳ ゴシック:IPAGothic' "ＭＳ 明朝:${2:-IPAMincho}"; do
     out=$("$wine_run" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${face%%:*}" \
       /d "${face#*:}" /f 2>&1) || { echo "reg add: $out" >&2; return 1; }
   done
+  # A LOGFONTW: 12 pixels at 96 dots to the inch, regular, SHIFTJIS_CHARSET.
+  out=$("$wine_run" reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v MessageFont \
+    /t REG_BINARY /d "f4ffffff000000000000000000000000900100000000008000000000$(
+      printf 'Yu Gothic UI' | iconv -t UTF-16LE | od -An -tx1 | tr -d ' \n')$(
+      printf '0%.0s' $(seq 80))" /f 2>&1) || { echo "reg add: $out" >&2; return 1; }
+}
+
+# scale_display WINE_RUN LOGPIXELS: the display at LOGPIXELS dots to the inch
+# (96 is 100 %, 144 is 150 %), as Windows' display settings set it.
+scale_display() {
+  local out
+  out=$("$1" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f 2>&1) ||
+    { echo "reg add: $out" >&2; return 1; }
 }

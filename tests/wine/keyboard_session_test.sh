@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
-# Usage: keyboard_session_test.sh WINE_RUN BIORHYTHM_EXE SCRIPT_EXE SCRIPT PRINT_PROBE_EXE
+# Usage: keyboard_session_test.sh WINE_RUN BIORHYTHM_EXE SCRIPT_EXE SCRIPT PRINT_PROBE_EXE SCREEN_PROBE_EXE [LOGPIXELS]
 # The Windows desktop program used by keyboard alone under Wine, on a display
 # of its own with a window manager, the keys sent by xdotool as from a
 # keyboard, in the order of SCRIPT (keyboard_session.script): a reading with
 # the name typed and Enter, 翌月 by Page Down, the report by Ctrl+P, two
 # records through 更新, a search through 検索, 登録 and a compatibility run,
-# Esc back to the menu and 終了. The report goes to a cups-pdf queue whose
-# paper is Letter, with twice the dots down the page as across, and must come
-# out as one A4 page with its frame where the layout puts it; the message
-# printed after it (メッセージ印刷 from the menu bar) on the user's Letter;
-# the queue's own paper must still be Letter at the end, and the data folder
-# must then hold byte for byte what the script driver writes for SCRIPT.
+# Esc back to the menu, the overview and 終了. The report goes to a cups-pdf
+# queue whose paper is Letter, with twice the dots down the page as across,
+# and must come out as one A4 page with its frame where the layout puts it;
+# the message printed after it (メッセージ印刷 from the menu bar) on the
+# user's Letter; the queue's own paper must still be Letter at the end, and
+# the data folder must then hold byte for byte what the script driver writes
+# for SCRIPT. On each of the eight screens SCREEN_PROBE_EXE (screen_probe.exe)
+# reads every control as a screen reader does, which must hear what the
+# driver names for the same moment, and finds no text clipped and no control
+# over another (screen_reading_check.py); at LOGPIXELS dots to the inch (96,
+# or 144 for a display scaled to 150 %).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-wine_run=$1 program=$2 driver=$3 script=$4 print_probe=$5
+wine_run=$1 program=$2 driver=$3 script=$4 print_probe=$5 probe_exe=$6 logpixels=${7:-96}
 : "${BIO_WINE_ROOT:?should name a folder of Wine prefixes for this test alone}"
 # Wine turns the arguments and the window titles from and into the locale's
 # encoding; bash counts the characters typed in it.
@@ -25,11 +30,12 @@ export LC_ALL=C.UTF-8
 # shellcheck source=SCRIPTDIR/desktop_keys.sh
 . "$here/desktop_keys.sh"
 
-# The printer first: stop_all waits for every child, cupsd too.
+# The printer first: stop_all waits for every child, cupsd too; a child that
+# has ended already is no failure of the test.
 finish() {
   "$wine_run" --cleanup
   pdf_printer_stop
-  stop_all
+  stop_all || true
   rm -rf "$work"
 }
 # What went wrong, with the logs of the printer and the program.
@@ -51,15 +57,23 @@ start_window_manager
 # ＭＳ 明朝, the report's face, maps to a Mincho whose glyph names are
 # Unicode's, so that the printed text reads back (see print_to_pdf_test.sh).
 japanese_fonts "$wine_run" Dejima || fail "the fonts could not be replaced"
+scale_display "$wine_run" "$logpixels" || fail "the display could not be scaled"
 map_keys 山田太郎花子昭和 || fail "the keys could not be mapped"
 
-mkdir "$work/data" "$work/expected"
+# probe TITLE SCREEN: the shown window TITLE read as a screen reader reads it.
+probe() {
+  "$wine_run" "$probe_exe" "$1" >"$work/probe/$2.txt" 2>&1 ||
+    fail "the probe of $2: $(cat "$work/probe/$2.txt")"
+}
+
+mkdir "$work/data" "$work/expected" "$work/probe"
 "$wine_run" "$program" --data-dir "$work/data" >"$work/program.log" 2>&1 &
 pids+=($!)
 
 # baio opens on its name box; the era by the arrows; the target date boxes
 # come after the number, age and Western-year boxes.
 baio=$(window 'バイオリズム診断')
+probe 'バイオリズム診断' baio
 type_text 山田
 keys Tab Down Down Tab
 fill 50 5 5
@@ -67,7 +81,9 @@ tabs 4
 fill 2026 12 9
 keys Return
 sindan=$(window 'バイオリズム診断' "$baio")
-keys Next ctrl+p
+keys Next
+probe 'バイオリズム診断' sindan
+keys ctrl+p
 answer '印刷|Print'
 window 'バイオリズム診断' "$baio" >/dev/null
 pdf_printer_wait 60 || fail "the report's job did not end"
@@ -82,9 +98,11 @@ keys Escape
 # menyu, first opened, holds the focus on 相 性 診 断; 更新 is four Tabs on,
 # 検索 two back from it, and 相 性 診 断 two back from that.
 window 'バイオリズム相性診断 Ver.2.0' >/dev/null
+probe 'バイオリズム相性診断 Ver.2.0' menyu
 tabs 4
 keys Return
 window '更新' >/dev/null
+probe 更新 kousin
 # Each record's six boxes, then 更　新 and its message.
 record() {
   fill "$@"
@@ -103,6 +121,7 @@ dialog 検索氏名入力 >/dev/null
 type_text 山田
 keys Return
 window '表示画面' >/dev/null
+probe 表示画面 hyouji
 keys Escape
 gone '表示画面'
 window 'バイオリズム相性診断 Ver.2.0' >/dev/null
@@ -113,16 +132,24 @@ window '相性診断' >/dev/null
 keys Return
 answer
 window '相性診断' >/dev/null
+probe 相性診断 aisyou
 tabs 11
 fill 9 12 2026
 keys Return
 answer # 次へ, between the two persons' readings
 window '相性診断メッセージ' >/dev/null
+probe 相性診断メッセージ aisyousin
 keys Escape
 window '相性診断' >/dev/null
 keys Escape
 window 'バイオリズム相性診断 Ver.2.0' >/dev/null
-keys shift+Tab Return # 終　　　了, last in the order
+tabs 2 shift+Tab # 一　覧　表
+keys Return
+window 今日のバイオリズム一覧 >/dev/null
+probe 今日のバイオリズム一覧 itiran
+keys Escape
+window 'バイオリズム相性診断 Ver.2.0' >/dev/null
+keys Tab Return # 終　　　了, after 一　覧　表
 program_pid=${pids[-1]}
 wait_until sh -c "! kill -0 $program_pid" || fail "the program did not end"
 wait "$program_pid" || fail "the program ended with status $?"
@@ -160,4 +187,8 @@ settings=$("$wine_run" "$print_probe" --settings | tr -d '\r')
 [ "$settings" = "paper 1 300x600" ] || fail "the printer's settings are now '$settings'"
 grep -q '^\*DefaultPageSize: Letter' "$(pdf_printer_ppd)" ||
   fail "the queue's paper is now $(grep '^\*DefaultPageSize' "$(pdf_printer_ppd)")"
-echo "a keyboard session under Wine wrote what the driver writes; the report printed on A4, the message on Letter"
+/usr/bin/python3 "$here/screen_reading_check.py" "$work/driver.out" "$work/probe" "$logpixels" \
+  baio sindan menyu kousin hyouji aisyou aisyousin itiran ||
+  fail "the screens do not read or fit as they should at $logpixels dots to the inch"
+echo "a keyboard session under Wine at $logpixels dots to the inch wrote what the driver writes;" \
+  "the report printed on A4, the message on Letter; every screen read right and fitted"
