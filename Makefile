@@ -26,7 +26,7 @@ test: build
 # build-windows/bin/biorhythm.exe and biorhythm-script.exe, cross-built with
 # MinGW-w64, and build-windows/biorhythm-VERSION-win64.zip and .msi.
 windows: bootstrap
-	@scripts/windows-deps
+	@scripts/cross-deps windows
 	@cmake --preset windows -DBIO_WERROR=$(WERROR) >/dev/null
 	@cmake --build --preset windows -j $(JOBS)
 
