@@ -8,7 +8,10 @@ set -euo pipefail
 source=$1
 host=$2
 shift 2
-log=$host.log
+# The log inside the tree: beside it may be the source folder (the web
+# build's checks take the native build's tree, build/).
+mkdir -p "$host"
+log=$host/cp932_table_check.log
 if [ ! -f "$host/CMakeCache.txt" ]; then
   cmake -S "$source" -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=Release >"$log" 2>&1 ||
     { cat "$log" >&2; echo "the native tree does not configure" >&2; exit 1; }
