@@ -2,7 +2,7 @@
 WERROR ?= OFF
 JOBS ?= $(shell nproc)
 
-.PHONY: bootstrap build run test fuzz bench screenshots package windows
+.PHONY: bootstrap build run test fuzz bench screenshots package windows web serve
 
 bootstrap:
 	@scripts/bootstrap
@@ -22,13 +22,27 @@ test: build
 	@ctest --preset asan -j $(JOBS)
 	@$(MAKE) --no-print-directory windows
 	@ctest --preset windows -j $(JOBS)
+	@$(MAKE) --no-print-directory web
+	@ctest --preset web -j $(JOBS)
 
 # build-windows/bin/biorhythm.exe and biorhythm-script.exe, cross-built with
 # MinGW-w64, and build-windows/biorhythm-VERSION-win64.zip and .msi.
 windows: bootstrap
-	@scripts/windows-deps
+	@scripts/cross-deps windows
 	@cmake --preset windows -DBIO_WERROR=$(WERROR) >/dev/null
 	@cmake --build --preset windows -j $(JOBS)
+
+# build-web/site/, the page as a static site, and build-web/bin/
+# biorhythm-script.js, the script driver for node: the core built for
+# WebAssembly with emscripten.
+web: bootstrap
+	@scripts/cross-deps web
+	@cmake --preset web -DBIO_WERROR=$(WERROR) >/dev/null
+	@cmake --build --preset web -j $(JOBS)
+
+# The site at http://127.0.0.1:8080/ until interrupted.
+serve: web
+	@python3 -m http.server 8080 --bind 127.0.0.1 --directory build-web/site
 
 fuzz: bootstrap
 	@scripts/fuzz $(FUZZ_SECONDS)

@@ -9,7 +9,7 @@ set(CMAKE_CXX_COMPILER ${BIO_MINGW_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${BIO_MINGW_TRIPLE}-windres)
 
 # Headers, libraries and packages come from MinGW's own tree and from the
-# build's prefix of libraries made for Windows (scripts/windows-deps), never
+# build's prefix of libraries made for Windows (scripts/cross-deps), never
 # from the Linux system; programs (perl, python) from the Linux system.
 set(CMAKE_FIND_ROOT_PATH /usr/${BIO_MINGW_TRIPLE})
 if(BIO_WINDOWS_PREFIX)

@@ -1,11 +1,11 @@
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "platform/file.h"
+#include "platform/file_sync.h"
 #include "platform/path.h"
 
 namespace bio {
@@ -105,7 +105,7 @@ FileResult<std::size_t> File::writeSomeAt(std::string_view bytes, std::uint64_t 
 }
 
 FileStatus File::flush() {
-    if (::fsync(descriptor(handle_)) != 0) return failure(FileStep::Write);
+    if (syncToDisk(descriptor(handle_)) != 0) return failure(FileStep::Write);
     return Done{};
 }
 
@@ -114,21 +114,6 @@ FileStatus File::truncate(std::uint64_t size) {
         return failure(FileStep::Write);
     return Done{};
 }
-
-// flock and not fcntl: its lock belongs to the open file, not to the process,
-// so it survives the program opening the file a second time, and two opens in
-// one process still exclude each other.
-FileResult<bool> File::tryLock(LockKind kind) {
-    const int operation = kind == LockKind::Shared ? LOCK_SH : LOCK_EX;
-    for (;;) {
-        if (::flock(descriptor(handle_), operation | LOCK_NB) == 0) return true;
-        if (errno == EINTR) continue;
-        if (errno == EWOULDBLOCK) return false;
-        return failure(FileStep::Open);
-    }
-}
-
-void File::unlock() { ::flock(descriptor(handle_), LOCK_UN); }
 
 FileResult<std::string> readWholeFile(const std::filesystem::path& path, std::size_t limit) {
     const FileResult<File> file = File::open(path, OpenMode::Read);
@@ -161,7 +146,7 @@ FileStatus flushFolder(const std::filesystem::path& folder) {
     const std::filesystem::path named = folder.empty() ? std::filesystem::path(".") : folder;
     const int fd = ::open(named.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return failureOf(named, FileStep::Write);
-    const bool flushed = ::fsync(fd) == 0;
+    const bool flushed = syncToDisk(fd) == 0;
     const int code = errno;
     ::close(fd);
     if (!flushed) return failureOf(named, FileStep::Write, code);

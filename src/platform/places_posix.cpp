@@ -3,7 +3,6 @@
 
 #include <cstdlib>
 #include <string_view>
-#include <system_error>
 
 #include "platform/places.h"
 
@@ -32,12 +31,6 @@ std::filesystem::path baseDir(const char* variable, const std::filesystem::path&
 }
 
 }  // namespace
-
-std::filesystem::path executableDir() {
-    std::error_code error;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path() : executable.parent_path();
-}
 
 const char* desktopProgramName() { return "biorhythm"; }
 

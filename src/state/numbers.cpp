@@ -1,5 +1,8 @@
 #include "state/numbers.h"
 
+#include <fast_float/fast_float.h>
+#include <fmt/compile.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cfloat>
@@ -113,17 +116,11 @@ double decimalValue(std::string_view s) {
     const std::string digits = std::string(intPart) + std::string(fracPart);
     const std::string text =
         digits + 'e' + std::to_string(exponent - static_cast<long>(fracPart.size()));
+    // fast_float rounds as the C library does, on every build (emscripten's
+    // libc++ has no from_chars for double); too large a number reads as
+    // infinity and too small as zero, and `finite` takes it from there.
     double value = 0;
-    const auto parsed = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (parsed.ec == std::errc::result_out_of_range) {
-        // Too large or too small for a double: the value is 0.d... times ten to
-        // `magnitude`, so a positive magnitude means too large.
-        const std::size_t firstSignificant = digits.find_first_not_of('0');
-        if (firstSignificant == std::string::npos) return 0;
-        const long magnitude =
-            static_cast<long>(intPart.size()) - static_cast<long>(firstSignificant) + exponent;
-        value = magnitude > 0 ? DBL_MAX : 0.0;
-    }
+    fast_float::from_chars(text.data(), text.data() + text.size(), value);
     return finite(negative ? -value : value);
 }
 
@@ -197,11 +194,13 @@ std::string numberText(double value) {
     value = finite(value);
     if (value == 0) return "0";
 
-    // 15 significant digits as d.dddddddddddddde±x, then laid out plainly.
+    // 15 significant digits as d.dddddddddddddde±x, then laid out plainly;
+    // fmt rounds them as the C library does on every build (emscripten's
+    // libc++ has no to_chars for double) and in no locale's way.
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const auto result =
+        fmt::format_to_n(buffer, sizeof buffer, FMT_COMPILE("{:.14e}"), std::fabs(value));
+    const std::string_view scientific(buffer, result.size);
     const std::size_t e = scientific.find('e');
     std::string digits;
     for (const char c : scientific.substr(0, e)) {
