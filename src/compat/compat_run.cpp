@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "biorhythm/day_count.h"
+#include "biorhythm/graph_steps.h"
 #include "biorhythm/report_data.h"
 #include "compat/compat.h"
 #include "reading/reading.h"
@@ -18,8 +19,8 @@ namespace bio {
 
 namespace {
 
-constexpr int kMagenta = 5;  // person 1's curve
-constexpr int kGreen = 2;    // person 2's curve, drawn over person 1's
+// Person 1's curve; person 2's is kGreen, drawn over it.
+constexpr int kMagenta = 5;
 constexpr int kEmotionHalfCycle = 14;
 
 TypedInputs personInputs(const Screen& screen, const aisyou::PersonControls& person) {
