@@ -122,10 +122,11 @@ ScreenWindow::ScreenWindow(const ScreenDesign& design, const std::vector<Shortcu
         CreateWindowExW(kWindowExStyle, kScreenClass, wide(design.caption).c_str(), kWindowStyle,
                         CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance(), this);
     dpi_ = GetDpiForWindow(window_);
+    face_ = messageFontFace();
     create(design);
     bindKeys(shortcuts);
     nameForScreenReaders();
-    layout();
+    fitFrame();
 }
 
 ScreenWindow::~ScreenWindow() {
@@ -209,34 +210,45 @@ void ScreenWindow::createControl(std::size_t index, bool inTabOrder, bool starts
         style = (style & ~static_cast<DWORD>(BS_PUSHBUTTON)) | BS_DEFPUSHBUTTON;
     const std::wstring caption = control.kind == ControlKind::TextBox ? L"" : wide(control.caption);
     bound.text = control.kind == ControlKind::TextBox ? "" : control.caption;
+    // Made where it stays and in its font: each move or font is one more
+    // round of messages per control before the first paint.
+    const PixelRect at = pixelRect(bound.rect, dpi_);
     bound.control = CreateWindowExW(
-        kind.exStyle, kind.name, caption.c_str(), style, 0, 0, 0, 0, window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(bound.id)), instance(), nullptr);
+        kind.exStyle, kind.name, caption.c_str(), style, at.left, at.top, at.width, at.height,
+        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(bound.id)), instance(), nullptr);
+    applyFont(index);
+}
+
+void ScreenWindow::applyFont(std::size_t index) {
+    const Bound& bound = bound_[index];
+    const Font& font = design_.controls[index].font.value_or(design_.font);
+    // Pictures draw their texts in the design's own face, as on paper.
+    HFONT shown = bound.kind == ControlKind::PictureBox ? fonts_.get(font, dpi_)
+                                                        : fonts_.get(font, dpi_, face_);
+    SendMessageW(bound.control, WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
+    if (bound.kind == ControlKind::ListBox) {
+        TEXTMETRICW metrics{};
+        HDC dc = GetDC(bound.control);
+        HGDIOBJ old = SelectObject(dc, shown);
+        GetTextMetricsW(dc, &metrics);
+        SelectObject(dc, old);
+        ReleaseDC(bound.control, dc);
+        SendMessageW(bound.control, LB_SETITEMHEIGHT, 0, metrics.tmHeight + 2);
+    }
 }
 
 void ScreenWindow::layout() {
-    const double dpi = dpi_;
-    const std::wstring face = messageFontFace();
     for (std::size_t i = 0; i < bound_.size(); ++i) {
-        Bound& bound = bound_[i];
-        if (!bound.control) continue;
-        const PixelRect at = pixelRect(bound.rect, dpi);
-        MoveWindow(bound.control, at.left, at.top, at.width, at.height, FALSE);
-        const Font& font = design_.controls[i].font.value_or(design_.font);
-        // Pictures draw their texts in the design's own face, as on paper.
-        HFONT shown = bound.kind == ControlKind::PictureBox ? fonts_.get(font, dpi_)
-                                                            : fonts_.get(font, dpi_, face);
-        SendMessageW(bound.control, WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
-        if (bound.kind == ControlKind::ListBox) {
-            TEXTMETRICW metrics{};
-            HDC dc = GetDC(bound.control);
-            HGDIOBJ old = SelectObject(dc, shown);
-            GetTextMetricsW(dc, &metrics);
-            SelectObject(dc, old);
-            ReleaseDC(bound.control, dc);
-            SendMessageW(bound.control, LB_SETITEMHEIGHT, 0, metrics.tmHeight + 2);
-        }
+        if (!bound_[i].control) continue;
+        const PixelRect at = pixelRect(bound_[i].rect, dpi_);
+        MoveWindow(bound_[i].control, at.left, at.top, at.width, at.height, FALSE);
+        applyFont(i);
     }
+    fitFrame();
+}
+
+void ScreenWindow::fitFrame() {
+    const double dpi = dpi_;
     RECT frame{0, 0, twipsToPixels(design_.width, dpi), twipsToPixels(design_.height, dpi)};
     AdjustWindowRectExForDpi(&frame, kWindowStyle, menu_ != nullptr, kWindowExStyle, dpi_);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -355,9 +367,11 @@ void ScreenWindow::keepTabStopOnSelectedOption() {
         for (std::size_t i = first; i <= last; ++i)
             if (SendMessageW(bound_[i].control, BM_GETCHECK, 0, 0) == BST_CHECKED) stop = i;
         for (std::size_t i = first; i <= last; ++i) {
-            LONG_PTR style = GetWindowLongPtrW(bound_[i].control, GWL_STYLE);
-            style = (i == stop && inTabOrder) ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP);
-            SetWindowLongPtrW(bound_[i].control, GWL_STYLE, style);
+            const LONG_PTR style = GetWindowLongPtrW(bound_[i].control, GWL_STYLE);
+            const LONG_PTR wanted =
+                (i == stop && inTabOrder) ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP);
+            // Every write is a round of style messages, after every action.
+            if (wanted != style) SetWindowLongPtrW(bound_[i].control, GWL_STYLE, wanted);
         }
         first = last;
     }

@@ -48,7 +48,12 @@ class ScreenWindow : public ScreenView {
 
     void create(const ScreenDesign& design);
     void createControl(std::size_t index, bool inTabOrder, bool startsGroup);
+    // Every control at its place and in its font at the window's DPI, and
+    // the frame around them: after a change of DPI.
     void layout();
+    void applyFont(std::size_t index);
+    // The frame sized to hold the design's client area.
+    void fitFrame();
     void bindKeys(const std::vector<Shortcut>& shortcuts);
     void nameForScreenReaders();
     void keepTabStopOnSelectedOption();
@@ -72,6 +77,7 @@ class ScreenWindow : public ScreenView {
     std::vector<std::string> shortcutControls_;  // by accelerator id
     HWND lastFocus_ = nullptr;
     UINT dpi_ = 96;
+    std::wstring face_;  // the system's UI font, which the controls show
     bool mirroring_ = false;
     bool opened_ = false;
 };
