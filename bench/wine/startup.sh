@@ -2,17 +2,20 @@
 # Usage: bench/wine/startup.sh [RUNS]   (make bench, after make windows)
 # Start-up under Wine, from the start to a mapped window: biorhythm.exe to
 # baio on an empty data folder, and biorhythm.exe --version to its message
-# box, against the bare window with one label (bare_window.exe), each RUNS
-# times (10) in turn, in one warm prefix of its own on a display of its own
-# with a window manager. Prints each median and its ratio to the bare
+# box, against the bare window with one label (bare_window.exe); and that
+# window built with the program's manifest and given baio's controls
+# (bare_window_styled.exe baio), what baio's window costs any program. Each
+# RUNS times (20) in turn, in one warm prefix of its own on a display of its
+# own with a window manager. Prints each median and its ratio to the bare
 # window's.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-runs=${1:-10}
+runs=${1:-20}
 export LC_ALL=C.UTF-8
 wine_run=$root/tests/wine/wine_run.sh
 program=$root/build-windows/bin/biorhythm.exe
 bare=$root/build-windows/bench/wine/bare_window.exe
+styled=$root/build-windows/bench/wine/bare_window_styled.exe
 # shellcheck source=SCRIPTDIR/../../tests/a11y/session.sh
 . "$root/tests/a11y/session.sh"
 # shellcheck source=SCRIPTDIR/../../tests/wine/desktop_keys.sh
@@ -45,16 +48,18 @@ startup() {
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# The three starts, by name: the bare window, baio, and the message box of
-# --version, which shows what the program costs before any screen is built.
+# The starts, by name: the bare window, the styled one with baio's
+# controls, baio, and the message box of --version, which shows what the
+# program costs before any screen is built.
 start_one() {
   case $1 in
   bare) startup "$bare" bare ;;
+  styled) startup "$styled" bare baio ;;
   baio) startup "$program" バイオリズム診断 --data-dir "$work/data" ;;
   version) startup "$program" バイオリズム診断 --version ;;
   esac
 }
-starts=(bare baio version)
+starts=(bare styled baio version)
 # A first start of each, uncounted, fills the caches.
 for name in "${starts[@]}"; do start_one "$name" >/dev/null; done
 for _ in $(seq "$runs"); do
@@ -62,8 +67,9 @@ for _ in $(seq "$runs"); do
 done
 bare_ms=$(median <"$work/bare")
 printf '%-46s %9s ms  (median of %d)\n' wine_startup/bare_window "$bare_ms" "$runs"
-for name in baio version; do
+for name in styled baio version; do
   ms=$(median <"$work/$name")
-  printf '%-46s %9s ms  ratio=%.2f\n' "wine_startup/biorhythm_$name" "$ms" \
-    "$(echo "$ms $bare_ms" | awk '{ print $1 / $2 }')"
+  label=wine_startup/biorhythm_$name
+  [ "$name" = styled ] && label=wine_startup/bare_window_styled_baio
+  printf '%-46s %9s ms  ratio=%.2f\n' "$label" "$ms" "$(echo "$ms $bare_ms" | awk '{ print $1 / $2 }')"
 done
