@@ -23,14 +23,14 @@ bool holdsDataFiles(const std::filesystem::path& dir) {
 
 std::filesystem::path chooseDataDir(const std::optional<std::filesystem::path>& requested,
                                     const std::filesystem::path& executableDir,
-                                    const std::filesystem::path& perUserDir) {
+                                    const std::function<std::filesystem::path()>& perUserDir) {
     if (requested) return std::filesystem::absolute(*requested);
     if (!executableDir.empty() && holdsDataFiles(executableDir)) return executableDir;
-    return perUserDir;
+    return perUserDir();
 }
 
 std::filesystem::path chooseDataDir(const std::optional<std::filesystem::path>& requested) {
-    return chooseDataDir(requested, executableDir(), perUserDataDir());
+    return chooseDataDir(requested, executableDir(), perUserDataDir);
 }
 
 std::filesystem::path chooseConfigDir() { return settingsDir(); }

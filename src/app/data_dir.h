@@ -4,6 +4,7 @@
 // the script driver always agree.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 namespace bio {
@@ -14,10 +15,12 @@ inline constexpr const char* kPortableMarker = "portable";
 
 // In order: the directory asked for on the command line; the executable's
 // directory when it holds a data file or the portable marker (a folder copied
-// from an older installation); the per-user data directory.
+// from an older installation); the per-user data directory, asked for only
+// when neither of the others is taken (on Windows that is a known folder,
+// which costs a start the shell's DLL).
 std::filesystem::path chooseDataDir(const std::optional<std::filesystem::path>& requested,
                                     const std::filesystem::path& executableDir,
-                                    const std::filesystem::path& perUserDir);
+                                    const std::function<std::filesystem::path()>& perUserDir);
 
 // The same rule for this process: its executable and the system's per-user
 // folder (XDG_DATA_HOME/biorhythm, ~/.local/share/biorhythm when that is

@@ -68,7 +68,7 @@ struct Exchange {
     std::wstring prompt, text;
 };
 
-INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM w, LPARAM l) {
+INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM w, LPARAM l) {
     auto* exchange = reinterpret_cast<Exchange*>(GetWindowLongPtrW(dialog, DWLP_USER));
     switch (message) {
         case WM_INITDIALOG:
@@ -111,8 +111,9 @@ std::optional<std::string> runInputBox(HWND owner, const std::string& prompt,
     dialog.item(BS_DEFPUSHBUTTON | WS_TABSTOP, 203, 7, 50, 14, IDOK, kButton, L"OK");
     dialog.item(BS_PUSHBUTTON | WS_TABSTOP, 203, 25, 50, 14, IDCANCEL, kButton, L"キャンセル");
     Exchange exchange{wide(prompt), wide(defaultText)};
-    const INT_PTR answer = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.data(), owner,
-                                                   procedure, reinterpret_cast<LPARAM>(&exchange));
+    const INT_PTR answer =
+        DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.data(), owner, dialogProcedure,
+                                reinterpret_cast<LPARAM>(&exchange));
     if (answer != IDOK) return std::nullopt;
     return utf8(exchange.text);
 }

@@ -55,7 +55,7 @@ void startOverview(const std::filesystem::path& dataDir) {
     CloseHandle(started.hProcess);
 }
 
-LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+LRESULT CALLBACK balloonProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
     auto* balloon = reinterpret_cast<Balloon*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!balloon) return DefWindowProcW(window, message, w, l);
     if (message == kLoginIconMessage) {
@@ -105,7 +105,7 @@ int showLoginBalloon(const std::filesystem::path& dataDir) {
 
     WNDCLASSEXW balloonClass{};
     balloonClass.cbSize = sizeof balloonClass;
-    balloonClass.lpfnWndProc = procedure;
+    balloonClass.lpfnWndProc = balloonProcedure;
     balloonClass.hInstance = GetModuleHandleW(nullptr);
     balloonClass.lpszClassName = kLoginBalloonClass;
     RegisterClassExW(&balloonClass);

@@ -78,15 +78,17 @@ int programMain(const std::vector<std::string>& args) {
         show(std::string(error.what()) + "\n" + kDesktopUsage, MB_ICONERROR);
         return kExitUsage;
     }
-    const std::filesystem::path dataDir = chooseDataDir(options.dataDir);
+    // The data directory only where it is used: the per-user one is a known
+    // folder, which --version has no need to look up.
     if (options.help) {
-        show(desktopHelpText(dataDir), MB_ICONINFORMATION);
+        show(desktopHelpText(chooseDataDir(options.dataDir)), MB_ICONINFORMATION);
         return 0;
     }
     if (options.version) {
         show(std::string("biorhythm ") + kVersion, MB_ICONINFORMATION);
         return 0;
     }
+    const std::filesystem::path dataDir = chooseDataDir(options.dataDir);
     if (options.notify) return showLoginBalloon(dataDir);
     // The screen reader annotations are COM objects of this thread.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

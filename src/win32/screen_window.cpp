@@ -151,10 +151,11 @@ ScreenWindow::ScreenWindow(const ScreenDesign& design, const std::vector<Shortcu
         CreateWindowExW(kWindowExStyle, kScreenClass, wide(design.caption).c_str(), kWindowStyle,
                         CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance(), this);
     dpi_ = GetDpiForWindow(window_);
+    face_ = messageFontFace();
     create(design);
     bindKeys(shortcuts);
     nameForScreenReaders();
-    layout();
+    fitFrame();
 }
 
 ScreenWindow::~ScreenWindow() {
@@ -181,6 +182,8 @@ void ScreenWindow::create(const ScreenDesign& design) {
     // by which a screen reader finds a box's label: frames (which let clicks
     // through), then the tab order, each box after the labels that name it,
     // then the rest.
+    rects_ = controlRects(design, dpi_);
+    TextFit fit(window_, fonts_, dpi_, face_);
     std::vector<bool> made(bound_.size(), false);
     const auto make = [&](std::size_t i, bool inTabOrder) {
         if (made[i]) return;
@@ -189,7 +192,7 @@ void ScreenWindow::create(const ScreenDesign& design) {
             i > 0 && bound_[i].kind == ControlKind::OptionButton &&
             bound_[i - 1].kind == ControlKind::OptionButton &&
             design.controls[i].container == design.controls[i - 1].container;
-        createControl(i, inTabOrder, !continuesGroup);
+        createControl(i, inTabOrder, !continuesGroup, fit);
     };
     for (std::size_t i = 0; i < bound_.size(); ++i)
         if (bound_[i].kind == ControlKind::Frame) make(i, false);
@@ -213,7 +216,8 @@ void ScreenWindow::create(const ScreenDesign& design) {
     if (menu_) SetMenu(window_, menu_);
 }
 
-void ScreenWindow::createControl(std::size_t index, bool inTabOrder, bool startsGroup) {
+void ScreenWindow::createControl(std::size_t index, bool inTabOrder, bool startsGroup,
+                                 TextFit& fit) {
     const ControlDesign& control = design_.controls[index];
     Bound& bound = bound_[index];
     const ControlClass kind = controlClass(control);
@@ -225,36 +229,44 @@ void ScreenWindow::createControl(std::size_t index, bool inTabOrder, bool starts
         style = (style & ~static_cast<DWORD>(BS_PUSHBUTTON)) | BS_DEFPUSHBUTTON;
     const std::wstring caption = control.kind == ControlKind::TextBox ? L"" : wide(control.caption);
     bound.text = control.kind == ControlKind::TextBox ? "" : control.caption;
+    const PixelRect& at = rects_[index];
     bound.control = CreateWindowExW(
-        kind.exStyle, kind.name, caption.c_str(), style, 0, 0, 0, 0, window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(bound.id)), instance(), nullptr);
+        kind.exStyle, kind.name, caption.c_str(), style, at.left, at.top, at.width, at.height,
+        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(bound.id)), instance(), nullptr);
+    applyFont(index, fit);
+}
+
+void ScreenWindow::applyFont(std::size_t index, TextFit& fit) {
+    const Bound& bound = bound_[index];
+    const Font& font = design_.controls[index].font.value_or(design_.font);
+    // Pictures draw their texts in the design's own face, as on paper.
+    HFONT shown =
+        bound.kind == ControlKind::PictureBox
+            ? fonts_.get(font, dpi_)
+            : fit.font(bound.control, bound.kind, font, wide(bound.text),
+                       bound.kind == ControlKind::Frame ? roomAboveHeld(rects_, index) : 0);
+    SendMessageW(bound.control, WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
+    if (bound.kind == ControlKind::ListBox)
+        SendMessageW(bound.control, LB_SETITEMHEIGHT, 0, fit.lineHeight(font.points));
 }
 
 // Controls inside a frame are children of the window too (a group box passes
 // on no notifications).
 void ScreenWindow::layout() {
-    const double dpi = dpi_;
-    const std::vector<PixelRect> rects = controlRects(design_, dpi);
+    rects_ = controlRects(design_, dpi_);
     for (std::size_t i = 0; i < bound_.size(); ++i) {
-        const PixelRect& at = rects[i];
+        const PixelRect& at = rects_[i];
         if (bound_[i].control)
             MoveWindow(bound_[i].control, at.left, at.top, at.width, at.height, FALSE);
     }
-    TextFit fit(window_, fonts_, dpi_, messageFontFace());
-    for (std::size_t i = 0; i < bound_.size(); ++i) {
-        Bound& bound = bound_[i];
-        if (!bound.control) continue;
-        const Font& font = design_.controls[i].font.value_or(design_.font);
-        // Pictures draw their texts in the design's own face, as on paper.
-        HFONT shown =
-            bound.kind == ControlKind::PictureBox
-                ? fonts_.get(font, dpi_)
-                : fit.font(bound.control, bound.kind, font, wide(bound.text),
-                           bound.kind == ControlKind::Frame ? roomAboveHeld(rects, i) : 0);
-        SendMessageW(bound.control, WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
-        if (bound.kind == ControlKind::ListBox)
-            SendMessageW(bound.control, LB_SETITEMHEIGHT, 0, fit.lineHeight(font.points));
-    }
+    TextFit fit(window_, fonts_, dpi_, face_);
+    for (std::size_t i = 0; i < bound_.size(); ++i)
+        if (bound_[i].control) applyFont(i, fit);
+    fitFrame();
+}
+
+void ScreenWindow::fitFrame() {
+    const double dpi = dpi_;
     RECT frame{0, 0, twipsToPixels(design_.width, dpi), twipsToPixels(design_.height, dpi)};
     AdjustWindowRectExForDpi(&frame, kWindowStyle, menu_ != nullptr, kWindowExStyle, dpi_);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -376,9 +388,11 @@ void ScreenWindow::keepTabStopOnSelectedOption() {
         for (std::size_t i = first; i <= last; ++i)
             if (SendMessageW(bound_[i].control, BM_GETCHECK, 0, 0) == BST_CHECKED) stop = i;
         for (std::size_t i = first; i <= last; ++i) {
-            LONG_PTR style = GetWindowLongPtrW(bound_[i].control, GWL_STYLE);
-            style = (i == stop && inTabOrder) ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP);
-            SetWindowLongPtrW(bound_[i].control, GWL_STYLE, style);
+            const LONG_PTR style = GetWindowLongPtrW(bound_[i].control, GWL_STYLE);
+            const LONG_PTR wanted =
+                (i == stop && inTabOrder) ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP);
+            // Every write is a round of style messages, after every action.
+            if (wanted != style) SetWindowLongPtrW(bound_[i].control, GWL_STYLE, wanted);
         }
         first = last;
     }

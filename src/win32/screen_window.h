@@ -17,6 +17,7 @@
 #include "view/program_windows.h"
 #include "win32/font_cache.h"
 #include "win32/screen_reader_names.h"
+#include "win32/text_fit.h"
 
 namespace bio {
 
@@ -47,8 +48,15 @@ class ScreenWindow : public ScreenView {
     struct Bound;
 
     void create(const ScreenDesign& design);
-    void createControl(std::size_t index, bool inTabOrder, bool startsGroup);
+    // Made where it stays and in its fitted font: each move or font is one
+    // more round of messages per control before the first paint.
+    void createControl(std::size_t index, bool inTabOrder, bool startsGroup, TextFit& fit);
+    // Every control at its place and in its font at the window's DPI, and
+    // the frame around them: after a change of DPI.
     void layout();
+    void applyFont(std::size_t index, TextFit& fit);
+    // The frame sized to hold the design's client area.
+    void fitFrame();
     void bindKeys(const std::vector<Shortcut>& shortcuts);
     void nameForScreenReaders();
     void keepTabStopOnSelectedOption();
@@ -66,12 +74,14 @@ class ScreenWindow : public ScreenView {
     HACCEL accelerators_ = nullptr;
     HBRUSH background_ = nullptr;
     FontCache fonts_;
-    std::vector<Bound> bound_;  // catalogue order, like the screen's controls
+    std::vector<Bound> bound_;      // catalogue order, like the screen's controls
+    std::vector<PixelRect> rects_;  // where they stand at the window's DPI
     std::vector<DesignName> names_;
     std::string escapeCommand_;
     std::vector<std::string> shortcutControls_;  // by accelerator id
     HWND lastFocus_ = nullptr;
     UINT dpi_ = 96;
+    std::wstring face_;  // the system's UI font, which the controls show
     bool mirroring_ = false;
     bool opened_ = false;
 };

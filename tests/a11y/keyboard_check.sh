@@ -14,6 +14,7 @@ if [ "$(id -u)" -eq 0 ]; then
   exit "$status"
 fi
 source "$here/session.sh"
+source "$here/input_method.sh"
 if [ -z "${IN_SESSION:-}" ]; then
   mkdir "$work/data"
   "$2" --dir "$work/data" "$here/seed.script" >/dev/null || fail "seeding the data"
@@ -23,34 +24,10 @@ if [ -z "${IN_SESSION:-}" ]; then
   exit
 fi
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
-mkdir -p "$XDG_CONFIG_HOME/fcitx5" "$HOME"
+mkdir -p "$HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-# One group: the US keyboard, with Mozc to switch to.
-cat >"$XDG_CONFIG_HOME/fcitx5/profile" <<'PROFILE'
-[Groups/0]
-Name=Default
-Default Layout=us
-DefaultIM=mozc
-
-[Groups/0/Items/0]
-Name=keyboard-us
-Layout=
-
-[Groups/0/Items/1]
-Name=mozc
-Layout=
-
-[GroupOrder]
-0=Default
-PROFILE
-# Mozc's server leaves the session as a daemon of its own: end ours, found by
-# the HOME it runs with.
-stop_mozc() {
-  for pid in $(pgrep -u "$(id -u)" -x mozc_server); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "HOME=$HOME" && kill "$pid"
-  done
-}
-trap 'stop_all; stop_mozc' EXIT
+input_method_profile "$XDG_CONFIG_HOME"
+trap 'stop_all; stop_started_with "$HOME" mozc_server' EXIT
 
 start_accessibility_bus
 start_window_manager

@@ -3,7 +3,8 @@
 # The Windows desktop program used by keyboard alone under Wine, on a display
 # of its own with a window manager, the keys sent by xdotool as from a
 # keyboard, in the order of SCRIPT (keyboard_session.script): a reading with
-# the name typed and Enter, 翌月 by Page Down, the report by Ctrl+P, two
+# the name typed through fcitx5 and Mozc (over XIM, which Wine's X11 driver
+# speaks) and Enter, 翌月 by Page Down, the report by Ctrl+P, two
 # records through 更新, a search through 検索, 登録 and a compatibility run,
 # Esc back to the menu, the overview and 終了. The report goes to a cups-pdf
 # queue whose paper is Letter, with twice the dots down the page as across,
@@ -25,6 +26,8 @@ wine_run=$1 program=$2 driver=$3 script=$4 print_probe=$5 probe_exe=$6 logpixels
 export LC_ALL=C.UTF-8
 # shellcheck source=SCRIPTDIR/../a11y/session.sh
 . "$here/../a11y/session.sh"
+# shellcheck source=SCRIPTDIR/../a11y/input_method.sh
+. "$here/../a11y/input_method.sh"
 # shellcheck source=SCRIPTDIR/pdf_printer.sh
 . "$here/pdf_printer.sh"
 # shellcheck source=SCRIPTDIR/desktop_keys.sh
@@ -35,6 +38,7 @@ export LC_ALL=C.UTF-8
 finish() {
   "$wine_run" --cleanup
   pdf_printer_stop
+  stop_input_method
   stop_all || true
   rm -rf "$work"
 }
@@ -42,7 +46,7 @@ finish() {
 fail() {
   echo "FAIL: $*" >&2
   pdf_printer_logs
-  cat "$work/program.log" >&2 2>/dev/null || true
+  cat "$work/program.log" "$work/fcitx5.log" >&2 2>/dev/null || true
   exit 1
 }
 
@@ -53,12 +57,12 @@ start_window_manager
 # The user's choice of the printer's resolution, which the queue offers.
 "$wine_run" "$print_probe" --resolution 300 600 >"$work/probe.out" 2>&1 ||
   fail "the printer's resolution: $(cat "$work/probe.out")"
+start_input_method
 
 # ＭＳ 明朝, the report's face, maps to a Mincho whose glyph names are
 # Unicode's, so that the printed text reads back (see print_to_pdf_test.sh).
 japanese_fonts "$wine_run" Dejima || fail "the fonts could not be replaced"
 scale_display "$wine_run" "$logpixels" || fail "the display could not be scaled"
-map_keys 山田太郎花子昭和 || fail "the keys could not be mapped"
 
 # probe TITLE SCREEN: the shown window TITLE read as a screen reader reads it.
 probe() {
@@ -67,14 +71,14 @@ probe() {
 }
 
 mkdir "$work/data" "$work/expected" "$work/probe"
-"$wine_run" "$program" --data-dir "$work/data" >"$work/program.log" 2>&1 &
+XMODIFIERS=@im=fcitx "$wine_run" "$program" --data-dir "$work/data" >"$work/program.log" 2>&1 &
 pids+=($!)
 
 # baio opens on its name box; the era by the arrows; the target date boxes
 # come after the number, age and Western-year boxes.
 baio=$(window 'バイオリズム診断')
 probe 'バイオリズム診断' baio
-type_text 山田
+compose yamada # 山田
 keys Tab Down Down Tab
 fill 50 5 5
 tabs 4
@@ -103,22 +107,29 @@ tabs 4
 keys Return
 window '更新' >/dev/null
 probe 更新 kousin
-# Each record's six boxes, then 更　新 and its message.
+# Each record's six boxes, the name and the era composed, then 更　新 and
+# its message.
 record() {
-  fill "$@"
+  fill "$1"
+  keys Tab
+  compose "$2"
+  keys Tab
+  compose "$3"
+  keys Tab
+  fill "$4" "$5" "$6"
   keys Tab Return
   answer
   window '更新' >/dev/null
 }
-record 1 山田太郎 昭和 40 5 10
+record 1 yamadatarou shouwa 40 5 10 # 山田太郎, 昭和
 keys Tab Tab # past メニューへ, round to the number
-record 2 山田花子 昭和 42 8 3
+record 2 yamadahanako shouwa 42 8 3 # 山田花子, 昭和
 keys Escape
 window 'バイオリズム相性診断 Ver.2.0' >/dev/null
 tabs 2 shift+Tab
 keys Return
 dialog 検索氏名入力 >/dev/null
-type_text 山田
+compose yamada # 山田
 keys Return
 window '表示画面' >/dev/null
 probe 表示画面 hyouji
@@ -190,5 +201,5 @@ grep -q '^\*DefaultPageSize: Letter' "$(pdf_printer_ppd)" ||
 /usr/bin/python3 "$here/screen_reading_check.py" "$work/driver.out" "$work/probe" "$logpixels" \
   baio sindan menyu kousin hyouji aisyou aisyousin itiran ||
   fail "the screens do not read or fit as they should at $logpixels dots to the inch"
-echo "a keyboard session under Wine at $logpixels dots to the inch wrote what the driver writes;" \
+echo "a keyboard session under Wine at $logpixels dots to the inch, its Japanese typed through Mozc, wrote what the driver writes;" \
   "the report printed on A4, the message on Letter; every screen read right and fitted"
