@@ -13,19 +13,21 @@ namespace {
 
 // The page's dialogs (site/dialogs.js); the program waits while a promise is
 // pending. Answers that are strings come in memory the caller frees,
-// nullptr for a cancelled dialog.
+// nullptr for a cancelled dialog. (clang-format would take the JavaScript
+// for C++.)
+// clang-format off
 EM_ASYNC_JS(int, page_message_box, (const char* text, const char* title),
             { return await Module.page.messageBox(UTF8ToString(text), UTF8ToString(title)); });
 
 EM_ASYNC_JS(char*, page_input_box, (const char* prompt, const char* title, const char* text), {
     const answer =
         await Module.page.inputBox(UTF8ToString(prompt), UTF8ToString(title), UTF8ToString(text));
-    return answer == = null ? 0 : allocateUTF8(answer);
+    return answer === null ? 0 : allocateUTF8(answer);
 });
 
 EM_ASYNC_JS(char*, page_open_file, (const char* title, const char* filter), {
     const path = await Module.page.openFile(UTF8ToString(title), UTF8ToString(filter));
-    return path == = null ? 0 : allocateUTF8(path);
+    return path === null ? 0 : allocateUTF8(path);
 });
 
 // Where a saved file goes: the page downloads it once the command is done.

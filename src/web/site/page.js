@@ -15,6 +15,12 @@ let module = null;
 let storage = null;
 let busy = false;      // a command runs, or waits in a dialog
 
+// Shown on the page too, for whoever drives it.
+function setBusy(flag) {
+  busy = flag;
+  document.body.toggleAttribute('data-busy', flag);
+}
+
 const screens = new Screens(document.querySelector('#screens'), {
   // Typing and choosing an option run no command: they reach the model at
   // once, unless a command is waiting in a dialog.
@@ -33,12 +39,12 @@ function direct(name, types, args) {
 // A command under the lock; the page prints what it printed once it is done.
 async function command(name, types, args) {
   if (busy || !program) return;
-  busy = true;
+  setBusy(true);
   try {
     await storage.exclusive(() => module.ccall(name, null, ['number', ...types], [program, ...args], { async: true }));
     printing.finish();
   } finally {
-    busy = false;
+    setBusy(false);
   }
 }
 
@@ -90,7 +96,8 @@ const page = {
 // The page's own menu: both data files downloaded as they are, or put back.
 async function backup() {
   if (busy) return;
-  const files = await storage.backup();
+  setBusy(true);
+  const files = await storage.backup().finally(() => setBusy(false));
   if (files.length === 0) {
     await messageBox('ブラウザーに保存されたデータはまだありません。', 'データのバックアップ');
     return;
@@ -100,7 +107,7 @@ async function backup() {
 
 async function restore() {
   if (busy) return;
-  busy = true;
+  setBusy(true);
   try {
     const files = await chooseRestore();
     if (files) {
@@ -108,7 +115,7 @@ async function restore() {
       location.reload();
     }
   } finally {
-    busy = false;
+    setBusy(false);
   }
 }
 
@@ -144,15 +151,15 @@ async function start() {
   module = await createBiorhythm({ page });
   storage = new Storage(module.FS);
   askToPersist();
-  busy = true;
+  setBusy(true);
   try {
     await storage.exclusive(async () => {
       program = await module.ccall('bio_start', 'number', ['string', 'string'], [DATA, CONFIG], { async: true });
     });
   } finally {
-    busy = false;
+    document.body.dataset.ready = '';
+    setBusy(false);
   }
-  document.body.dataset.ready = '';
 }
 
 start();

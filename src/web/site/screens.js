@@ -91,13 +91,17 @@ export class Screens {
         rank: tabPosition >= 0 ? tabPosition : (previous ? previous.rank + 0.001 : -1) });
     }
     element.dataset.control = name;
-    if (tabPosition < 0 && kind !== Kind.Label && kind !== Kind.Frame) element.tabIndex = -1;
+    if (tabPosition < 0 && ![Kind.Label, Kind.Frame, Kind.ListBox].includes(kind)) element.tabIndex = -1;
     screen.controls.set(key, element);
   }
 
   create(screen, key, kind, caption, container, spokenName, readOnly) {
+    // Named by its caption unless the name says more (or the blanks hidden
+    // from it leave other words).
     const named = (element) => {
-      if (spokenName) element.setAttribute('aria-label', spokenName);
+      if (spokenName && spokenName !== caption.replace(/[\s\u3000]+/g, '')) {
+        element.setAttribute('aria-label', spokenName);
+      }
       return element;
     };
     switch (kind) {
@@ -150,6 +154,8 @@ export class Screens {
       case Kind.ListBox: {
         const list = named(document.createElement('ul'));
         list.className = 'list';
+        // Its lines scroll: the keyboard must reach it, in the order or not.
+        list.tabIndex = 0;
         return list;
       }
       case Kind.PictureBox: {
@@ -175,8 +181,11 @@ export class Screens {
     return bar;
   }
 
+  // Named on the control too, for screen readers (aria-keyshortcuts).
   shortcut(id, key, control) {
-    this.screens.get(id).shortcuts.set(key, control);
+    const screen = this.screens.get(id);
+    screen.shortcuts.set(key, control);
+    screen.controls.get(control)?.setAttribute('aria-keyshortcuts', key === 'CtrlP' ? 'Control+P' : key);
   }
 
   // Each control goes into its frame, everything in the designed tab order;

@@ -51,10 +51,21 @@ export class Storage {
     return navigator.locks ? navigator.locks.request(LOCK, run) : run();
   }
 
-  load() { return this.sync(true); }
+  async load() {
+    await this.sync(true);
+    for (const name of this.dataFiles()) {
+      this.stamp = Math.max(this.stamp ?? 0, this.fs.stat(`${DATA}/${name}`).mtime.getTime());
+    }
+  }
 
-  // The data files into IndexedDB, and what was saved to the user.
+  // The data files into IndexedDB, and what was saved to the user. IDBFS
+  // copies a file only when its time differs from the stored copy's: a clock
+  // that stands still or goes back would keep a write from the browser's
+  // storage, or from another tab. So every store stamps the files with a
+  // time later than any stored before, in any tab.
   async store() {
+    this.stamp = Math.max(Date.now(), (this.stamp ?? 0) + 1);
+    for (const name of this.dataFiles()) this.fs.utime(`${DATA}/${name}`, this.stamp, this.stamp);
     await this.sync(false);
     for (const name of this.fs.readdir(DOWNLOADS)) {
       if (name === '.' || name === '..') continue;
@@ -62,6 +73,10 @@ export class Storage {
       download(name, this.fs.readFile(path));
       this.fs.unlink(path);
     }
+  }
+
+  dataFiles() {
+    return this.fs.readdir(DATA).filter((name) => name !== '.' && name !== '..');
   }
 
   sync(populate) {
