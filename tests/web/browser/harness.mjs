@@ -15,7 +15,7 @@ const env = (name) => {
   return process.env[name];
 };
 // The packages the bootstrap installed from package-lock.json.
-const require = createRequire(path.join(env('BIO_NODE_MODULES'), 'package.json'));
+const require = createRequire(path.resolve(env('BIO_NODE_MODULES'), 'package.json'));
 const { chromium } = require('playwright-core');
 export const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
 
