@@ -47,12 +47,16 @@ serve: web
 fuzz: bootstrap
 	@scripts/fuzz $(FUZZ_SECONDS)
 
-bench: build windows
+bench: build windows web
 	@scripts/bench
 	@bench/wine/startup.sh
+	@bench/web/page_bench.sh
 
-screenshots: build windows
+screenshots: build windows web
 	@scripts/screenshots
+	@mkdir -p docs/web
+	@tests/web/browser/npm_ci.sh tests/web/browser build-web/node >/dev/null
+	@BIO_NODE_MODULES=build-web/node/node_modules BIO_SITE=$(CURDIR)/build-web/site node bench/web/screenshot.mjs docs/web/sindan.png
 	@scripts/wine-screenshots
 	@scripts/wine-screenshots docs/windows/150 144
 

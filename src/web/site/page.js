@@ -1,0 +1,165 @@
+// The page: the program (biorhythm.wasm) started in the browser, with its
+// screens, dialogs, printing and data. Each command runs alone, under the
+// register's lock, and what it wrote is stored before it is reported done.
+
+import createBiorhythm from './biorhythm.js';
+import { chooseFile, inputBox, messageBox } from './dialogs.js';
+import { Printing } from './printing.js';
+import { Screens } from './screens.js';
+import {
+  askToPersist, CONFIG, DATA, download, isRegister, LAST_ENTRY, REGISTER, Storage,
+} from './storage.js';
+
+let program = 0;       // the program's handle
+let module = null;
+let storage = null;
+let busy = false;      // a command runs, or waits in a dialog
+
+// Shown on the page too, for whoever drives it.
+function setBusy(flag) {
+  busy = flag;
+  document.body.toggleAttribute('data-busy', flag);
+}
+
+const screens = new Screens(document.querySelector('#screens'), {
+  // Typing and choosing an option run no command: they reach the model at
+  // once, unless a command is waiting in a dialog.
+  typed: (screen, key, text) => direct('bio_typed', ['number', 'string', 'string'], [screen, key, text]),
+  selected: (screen, key) => direct('bio_selected', ['number', 'string'], [screen, key]),
+  checked: (screen, key, checked) => command('bio_checked', ['number', 'string', 'number'], [screen, key, checked ? 1 : 0]),
+  clicked: (screen, key) => command('bio_clicked', ['number', 'string'], [screen, key]),
+  enter: (screen) => command('bio_enter', ['number'], [screen]),
+});
+const printing = new Printing(document.querySelector('#print'));
+
+function direct(name, types, args) {
+  if (!busy && program) module.ccall(name, null, ['number', ...types], [program, ...args]);
+}
+
+// A command under the lock; the page prints what it printed once it is done.
+async function command(name, types, args) {
+  if (busy || !program) return;
+  setBusy(true);
+  try {
+    await storage.exclusive(() => module.ccall(name, null, ['number', ...types], [program, ...args], { async: true }));
+    printing.finish();
+  } finally {
+    setBusy(false);
+  }
+}
+
+// Before a dialog shows, what the program wrote is stored.
+async function beforeDialog(show) {
+  await storage.store();
+  return show();
+}
+
+const page = {
+  screen: (...args) => screens.screen(...args),
+  control: (...args) => screens.control(...args),
+  shortcut: (...args) => screens.shortcut(...args),
+  screenDone: (...args) => screens.screenDone(...args),
+  text: (...args) => screens.text(...args),
+  selected: (...args) => screens.selected(...args),
+  checked: (...args) => screens.checked(...args),
+  items: (...args) => screens.items(...args),
+  picture: (...args) => screens.picture(...args),
+  pictureLine: (...args) => screens.pictureLine(...args),
+  pictureText: (...args) => screens.pictureText(...args),
+  open: (...args) => screens.open(...args),
+  hide: (...args) => screens.hide(...args),
+  ended: () => { document.querySelector('#ended').hidden = false; },
+  internalError: (text) => {
+    const error = document.querySelector('#error');
+    error.textContent = text;
+    error.hidden = false;
+  },
+  printSheet: () => printing.sheet(),
+  printText: (...args) => printing.text(...args),
+  printLine: (...args) => printing.line(...args),
+  printRect: (...args) => printing.rect(...args),
+  printPicture: (...args) => printing.picture(...args),
+  printPictureLine: (...args) => printing.pictureLine(...args),
+  printPictureText: (...args) => printing.pictureText(...args),
+  printFont: (...args) => printing.setFont(...args),
+  printLinesLine: (...args) => printing.linesLine(...args),
+  printEnd: () => printing.end(),
+  messageBox: (text, title) => beforeDialog(() => messageBox(text, title)),
+  inputBox: (prompt, title, text) => beforeDialog(() => inputBox(prompt, title, text)),
+  openFile: (title) => beforeDialog(async () => {
+    const file = await chooseFile(title, '.csv,.txt,text/csv,text/plain');
+    return file ? storage.upload(file) : null;
+  }),
+  saveFile: (name) => storage.saveFile(name),
+};
+
+// The page's own menu: both data files downloaded as they are, or put back.
+async function backup() {
+  if (busy) return;
+  setBusy(true);
+  const files = await storage.backup().finally(() => setBusy(false));
+  if (files.length === 0) {
+    await messageBox('ブラウザーに保存されたデータはまだありません。', 'データのバックアップ');
+    return;
+  }
+  for (const [name, bytes] of files) download(name, bytes);
+}
+
+async function restore() {
+  if (busy) return;
+  setBusy(true);
+  try {
+    const files = await chooseRestore();
+    if (files) {
+      await storage.restore(files);
+      location.reload();
+    }
+  } finally {
+    setBusy(false);
+  }
+}
+
+// The files to restore, named as the program names them, after the user
+// has agreed; null when there is nothing to do.
+async function chooseRestore() {
+  const title = 'データの復元';
+  const chosen = await chooseFile(title, '.txt,text/plain', true,
+    `復元するファイル（${LAST_ENTRY}、${REGISTER}）`);
+  if (!chosen || chosen.length === 0) return null;
+  const files = [];
+  for (const file of chosen) {
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    const name = /kojinfl2/i.test(file.name) ? REGISTER : /kojinfl/i.test(file.name) ? LAST_ENTRY : null;
+    if (!name) {
+      await messageBox(`ファイル ${file.name} は、このプログラムのデータ（${LAST_ENTRY}、${REGISTER}）ではありません。何も変更していません。`, title);
+      return null;
+    }
+    if (name === REGISTER && !isRegister(bytes)) {
+      await messageBox(`ファイル ${file.name} は登録簿ではありません（長さが42バイトの倍数ではありません）。何も変更していません。`, title);
+      return null;
+    }
+    files.push([name, bytes]);
+  }
+  const names = files.map(([name]) => name).join('、');
+  const answer = await messageBox(`ブラウザーに保存されている ${names} を、選んだファイルで置き換えます。よろしいですか？`, title);
+  return answer ? files : null;
+}
+
+async function start() {
+  document.querySelector('#backup').addEventListener('click', backup);
+  document.querySelector('#restore').addEventListener('click', restore);
+  module = await createBiorhythm({ page });
+  storage = new Storage(module.FS);
+  askToPersist();
+  setBusy(true);
+  try {
+    await storage.exclusive(async () => {
+      program = await module.ccall('bio_start', 'number', ['string', 'string'], [DATA, CONFIG], { async: true });
+    });
+  } finally {
+    document.body.dataset.ready = '';
+    setBusy(false);
+  }
+}
+
+start();

@@ -1,0 +1,130 @@
+// The data in the browser: kojinfl.txt and kojinfl2.txt in IndexedDB
+// (emscripten's IDBFS, mounted at DATA), one command at a time across the
+// page's tabs under a Web Lock, as the file lock orders programs on the
+// desktop; files the program saves go to the user as downloads.
+
+export const DATA = '/data';
+export const CONFIG = '/config';
+const DOWNLOADS = '/downloads';
+const UPLOADS = '/uploads';
+const LOCK = 'biorhythm-register';
+export const LAST_ENTRY = 'kojinfl.txt';
+export const REGISTER = 'kojinfl2.txt';
+const RECORD_BYTES = 42;
+
+const TYPES = { csv: 'text/csv', ics: 'text/calendar', txt: 'text/plain' };
+
+export function download(name, bytes) {
+  const type = TYPES[name.split('.').pop()] ?? 'application/octet-stream';
+  const url = URL.createObjectURL(new Blob([bytes], { type }));
+  const link = document.createElement('a');
+  link.href = url;
+  link.download = name;
+  link.hidden = true;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 60_000);
+}
+
+export class Storage {
+  constructor(fs) {
+    this.fs = fs;
+    for (const dir of [DATA, CONFIG, DOWNLOADS, UPLOADS]) fs.mkdir(dir);
+    fs.mount(fs.filesystems.IDBFS, {}, DATA);
+    // Saved files are named by the file dialog alone: they land here.
+    fs.chdir(DOWNLOADS);
+  }
+
+  // One command, its files first read again from IndexedDB (another tab may
+  // have written them) and stored there once it is done. Tabs wait for each
+  // other; without the Web Locks API the page runs alone.
+  exclusive(task) {
+    const run = async () => {
+      await this.load();
+      try {
+        return await task();
+      } finally {
+        await this.store();
+      }
+    };
+    return navigator.locks ? navigator.locks.request(LOCK, run) : run();
+  }
+
+  async load() {
+    await this.sync(true);
+    for (const name of this.dataFiles()) {
+      this.stamp = Math.max(this.stamp ?? 0, this.fs.stat(`${DATA}/${name}`).mtime.getTime());
+    }
+  }
+
+  // The data files into IndexedDB, and what was saved to the user. IDBFS
+  // copies a file only when its time differs from the stored copy's: a clock
+  // that stands still or goes back would keep a write from the browser's
+  // storage, or from another tab. So every store stamps the files with a
+  // time later than any stored before, in any tab.
+  async store() {
+    this.stamp = Math.max(Date.now(), (this.stamp ?? 0) + 1);
+    for (const name of this.dataFiles()) this.fs.utime(`${DATA}/${name}`, this.stamp, this.stamp);
+    await this.sync(false);
+    for (const name of this.fs.readdir(DOWNLOADS)) {
+      if (name === '.' || name === '..') continue;
+      const path = `${DOWNLOADS}/${name}`;
+      download(name, this.fs.readFile(path));
+      this.fs.unlink(path);
+    }
+  }
+
+  dataFiles() {
+    return this.fs.readdir(DATA).filter((name) => name !== '.' && name !== '..');
+  }
+
+  sync(populate) {
+    return new Promise((resolve, reject) => {
+      this.fs.syncfs(populate, (error) => (error ? reject(error) : resolve()));
+    });
+  }
+
+  // A path the program saves to: a download once stored.
+  saveFile(name) { return name; }
+
+  // A chosen file put where the program can open it.
+  async upload(file) {
+    for (const name of this.fs.readdir(UPLOADS)) {
+      if (name !== '.' && name !== '..') this.fs.unlink(`${UPLOADS}/${name}`);
+    }
+    const path = `${UPLOADS}/${file.name.replaceAll('/', '_')}`;
+    this.fs.writeFile(path, new Uint8Array(await file.arrayBuffer()));
+    return path;
+  }
+
+  // Both data files as they are stored, byte for byte; the missing are left out.
+  backup() {
+    return this.exclusive(async () => {
+      const files = [];
+      for (const name of [LAST_ENTRY, REGISTER]) {
+        const path = `${DATA}/${name}`;
+        if (this.fs.analyzePath(path).exists) files.push([name, this.fs.readFile(path)]);
+      }
+      return files;
+    });
+  }
+
+  // Replaces the data files with those given ([name, bytes]); a journal of
+  // the old register would otherwise be put back over the new one.
+  restore(files) {
+    return this.exclusive(async () => {
+      const journal = `${DATA}/${REGISTER}-journal`;
+      if (this.fs.analyzePath(journal).exists) this.fs.unlink(journal);
+      for (const [name, bytes] of files) this.fs.writeFile(`${DATA}/${name}`, bytes);
+    });
+  }
+}
+
+// Whether bytes can be a register: whole records of 42 bytes.
+export const isRegister = (bytes) => bytes.length % RECORD_BYTES === 0;
+
+// Asks the browser to keep the data when it runs short of space.
+export function askToPersist() {
+  navigator.storage?.persist?.().catch(() => {});
+}

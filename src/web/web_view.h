@@ -1,0 +1,31 @@
+#pragma once
+// The page's view of the whole program: the program's windows
+// (view/program_windows.h) as screens of the page. It computes nothing; the
+// model decides.
+
+#include <filesystem>
+
+#include "shell/program.h"
+#include "view/program_windows.h"
+#include "web/web_screen.h"
+
+namespace bio {
+
+class WebView : private FrontEnd {
+  public:
+    WebView(Program& program, std::filesystem::path placeFile);
+
+    void sync() { windows_.sync(); }
+    // The screen's window, nullptr until the model has created the screen.
+    WebScreen* screen(ScreenId id) const;
+
+  private:
+    std::unique_ptr<ScreenView> makeWindow(ScreenId id, WindowInput input) override;
+    WorkAreas workAreas() const override;
+    void showInternalError(const std::string& text) override;
+    void ended() override;
+
+    ProgramWindows windows_;
+};
+
+}  // namespace bio
