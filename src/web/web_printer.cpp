@@ -5,6 +5,7 @@
 #include "ui/page.h"
 #include "view/print_layout.h"
 #include "web/page_calls.h"
+#include "web/picture_lines.h"
 
 namespace bio {
 
@@ -13,23 +14,11 @@ namespace {
 // Device units of a millimetre: every length reaches the page in mm.
 constexpr Resolution kMillimetres{kMmPerInch, kMmPerInch};
 
-int rgbValue(Rgb color) { return (color.r << 16) | (color.g << 8) | color.b; }
-
-class PictureLines : public CanvasSink {
-  public:
-    void line(PointF from, PointF to, Rgb color, double width) override {
-        page_print_picture_line(from.x, from.y, to.x, to.y, rgbValue(color), width);
-    }
-    void text(PointF topLeft, Rgb color, const std::string& text) override {
-        page_print_picture_text(topLeft.x, topLeft.y, rgbValue(color), text.c_str());
-    }
-};
-
 void printDrawing(const PictureSource& source, const CanvasTarget& target, double fontScale) {
     const Font font = pictureFont(source);
     page_print_picture(target.area.left, target.area.top, target.area.width, target.area.height,
                        font.family.c_str(), font.points * fontScale);
-    PictureLines lines;
+    PictureLines lines({page_print_picture_line, page_print_picture_text});
     replayCanvas(pictureOps(source), target, lines);
 }
 

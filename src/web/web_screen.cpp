@@ -6,6 +6,7 @@
 #include "view/canvas_replay.h"
 #include "view/control_rects.h"
 #include "web/page_calls.h"
+#include "web/picture_lines.h"
 
 namespace bio {
 
@@ -15,8 +16,6 @@ namespace {
 constexpr double kCssDpi = 96;
 // The sunken edge of a picture box, in pixels, inside its rectangle (page.css).
 constexpr int kPictureEdge = 2;
-
-int rgbValue(Rgb color) { return (color.r << 16) | (color.g << 8) | color.b; }
 
 const char* shortcutName(ShortcutKey key) {
     switch (key) {
@@ -41,16 +40,6 @@ std::string joined(const std::vector<std::string>& texts) {
     }
     return all;
 }
-
-class PictureLines : public CanvasSink {
-  public:
-    void line(PointF from, PointF to, Rgb color, double width) override {
-        page_picture_line(from.x, from.y, to.x, to.y, rgbValue(color), width);
-    }
-    void text(PointF topLeft, Rgb color, const std::string& text) override {
-        page_picture_text(topLeft.x, topLeft.y, rgbValue(color), text.c_str());
-    }
-};
 
 }  // namespace
 
@@ -147,7 +136,7 @@ void WebScreen::mirrorPicture(const char* key, const Control& control, const Des
     const PixelRect rect = pixelRect(control.design().rect, kCssDpi);
     const AreaF area{0, 0, double(rect.width - 2 * kPictureEdge),
                      double(rect.height - 2 * kPictureEdge)};
-    PictureLines lines;
+    PictureLines lines({page_picture_line, page_picture_text});
     replayCanvas(shown.drawing, screenCanvasTarget(area, kCssDpi), lines);
 }
 
