@@ -48,8 +48,9 @@ start() {
   started=$!
   pids+=("$started")
 }
+# A sanitized build on a loaded machine may take many seconds to map its window.
 window_of() {
-  timeout 20 xdotool search --sync --onlyvisible --pid "$1" 2>/dev/null | head -n1
+  timeout 60 xdotool search --sync --onlyvisible --pid "$1" 2>/dev/null | head -n1
 }
 # activate WINDOW: the window manager may miss a request right after mapping.
 activate() {
@@ -85,7 +86,8 @@ kill -9 "$first"
 wait "$first" 2>/dev/null || true
 compgen -G "$work/runtime/biorhythm-*" >/dev/null || fail "no socket was left behind to replace"
 start first
-[ -n "$(window_of "$started")" ] || fail "a new start after the crash shows no window"
+[ -n "$(window_of "$started")" ] ||
+  fail "a new start after the crash shows no window: $(cat "$work/first.log")"
 kill -0 "$started" || fail "the new start ended"
 
 : >"$work/not-a-folder"

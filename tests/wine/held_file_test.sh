@@ -50,10 +50,13 @@ enter baio
 EOF
 }
 
-# Starts the holder on $1 for $2 milliseconds and waits until it holds it.
+# Starts the holder on $1 for $2 milliseconds (from when a file matching $3
+# appears, when given) and waits until it holds it.
 hold() {
   rm -f "$work/ready"
-  "$wine_run" "$hold" "$(windows_path "$1")" "$2" "$(windows_path "$work/ready")" &
+  local begun=()
+  [ $# -lt 3 ] || begun=("$(windows_path "$3")")
+  "$wine_run" "$hold" "$(windows_path "$1")" "$2" "$(windows_path "$work/ready")" "${begun[@]}" &
   holder=$!
   for _ in $(seq 200); do
     [ -f "$work/ready" ] && return
@@ -70,13 +73,14 @@ let_go() {
 reading First
 grep -q '"First"' "$data/kojinfl.txt" || fail "the first reading wrote no kojinfl.txt"
 
-hold "$data/kojinfl.txt" 300
+# Held from the moment the reading writes the new file beside the old one.
+hold "$data/kojinfl.txt" 300 "$data/kojinfl.txt.*.tmp"
 reading Soon
 let_go
 [ ! -s "$work/out" ] || fail "a hold of 0.3 s was reported"
 grep -q '"Soon"' "$data/kojinfl.txt" || fail "kojinfl.txt was not replaced after a hold of 0.3 s"
 
-hold "$data/kojinfl.txt" 3000
+hold "$data/kojinfl.txt" 3000 "$data/kojinfl.txt.*.tmp"
 reading Late
 let_go
 grep -q '^msgbox "ファイル kojinfl.txt に書き込めません：' "$work/out" ||
