@@ -58,8 +58,11 @@ hold() {
   [ $# -lt 3 ] || begun=("$(windows_path "$3")")
   "$wine_run" "$hold" "$(windows_path "$1")" "$2" "$(windows_path "$work/ready")" "${begun[@]}" &
   holder=$!
-  for _ in $(seq 200); do
+  # A start under Wine can take many seconds while other tests load the
+  # machine: wait for as long as the holder lives, up to a minute.
+  for _ in $(seq 1200); do
     [ -f "$work/ready" ] && return
+    kill -0 "$holder" 2>/dev/null || break
     sleep 0.05
   done
   fail "hold_file.exe never held $1"
