@@ -9,6 +9,7 @@ import http from 'node:http';
 import { createRequire } from 'node:module';
 import os from 'node:os';
 import path from 'node:path';
+import { after, before } from 'node:test';
 
 const env = (name) => {
   if (!process.env[name]) throw new Error(`${name} is not set`);
@@ -71,6 +72,21 @@ export async function browser() {
       fs.rmSync(profile, { recursive: true, force: true });
     },
   };
+}
+
+// The site served and one Chromium for a whole test file: `site` and
+// `chromium` of the object returned, from the first test to the last.
+export function servedToOneBrowser() {
+  const shared = { site: null, chromium: null };
+  before(async () => {
+    shared.site = await serve();
+    shared.chromium = await browser();
+  });
+  after(async () => {
+    await shared.chromium?.close();
+    shared.site?.close();
+  });
+  return shared;
 }
 
 export const ready = (page) => page.waitForSelector('body[data-ready]:not([data-busy])');
