@@ -44,8 +44,10 @@ function showHomeScreenHint() {
   const hint = document.createElement('aside');
   hint.className = 'home-screen-hint';
   hint.setAttribute('aria-label', 'ホーム画面に追加');
+  const steps = document.createElement('strong');
+  steps.textContent = '共有 → ホーム画面に追加';
   const text = document.createElement('p');
-  text.textContent = 'このページはアプリとしてホーム画面に置けます（共有 → ホーム画面に追加）。ネットワークがなくても使えます。';
+  text.append('このページはアプリとしてホーム画面に置けます：', steps, '。ネットワークがなくても使えます。');
   const close = document.createElement('button');
   close.type = 'button';
   close.textContent = '閉じる';
