@@ -9,6 +9,8 @@ import http from 'node:http';
 import { createRequire } from 'node:module';
 import os from 'node:os';
 import path from 'node:path';
+import { after, before } from 'node:test';
+import zlib from 'node:zlib';
 
 const env = (name) => {
   if (!process.env[name]) throw new Error(`${name} is not set`);
@@ -27,8 +29,11 @@ const TYPES = {
   '.png': 'image/png', '.svg': 'image/svg+xml',
 };
 
-// The site as a static server serves it, on a free loopback port.
-export async function serve(site = env('BIO_SITE')) {
+// The site as a static server serves it, on a free loopback port; with an
+// `encoding` ('gzip' or 'br'), compressed as hosts compress what they serve.
+const COMPRESS = { gzip: zlib.gzipSync, br: zlib.brotliCompressSync };
+export async function serve(site = env('BIO_SITE'), { encoding = null } = {}) {
+  const compressed = new Map();
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     const file = path.join(site, name.endsWith('/') ? `${name}index.html` : name);
@@ -36,7 +41,14 @@ export async function serve(site = env('BIO_SITE')) {
       response.writeHead(404).end();
       return;
     }
-    response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream' });
+    const headers = { 'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream' };
+    if (encoding && request.headers['accept-encoding']?.split(/,\s*/).includes(encoding)) {
+      const key = `${file} ${fs.statSync(file).mtimeMs}`;
+      if (!compressed.has(key)) compressed.set(key, COMPRESS[encoding](fs.readFileSync(file)));
+      response.writeHead(200, { ...headers, 'Content-Encoding': encoding }).end(compressed.get(key));
+      return;
+    }
+    response.writeHead(200, headers);
     fs.createReadStream(file).pipe(response);
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
@@ -71,6 +83,21 @@ export async function browser() {
       fs.rmSync(profile, { recursive: true, force: true });
     },
   };
+}
+
+// The site served and one Chromium for a whole test file: `site` and
+// `chromium` of the object returned, from the first test to the last.
+export function servedToOneBrowser() {
+  const shared = { site: null, chromium: null };
+  before(async () => {
+    shared.site = await serve();
+    shared.chromium = await browser();
+  });
+  after(async () => {
+    await shared.chromium?.close();
+    shared.site?.close();
+  });
+  return shared;
 }
 
 export const ready = (page) => page.waitForSelector('body[data-ready]:not([data-busy])');
