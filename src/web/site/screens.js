@@ -196,13 +196,18 @@ export class Screens {
   }
 
   // A drawing in the picture's own pixels, scaled with the picture when a
-  // narrow screen stretches it across; its display list is kept for
+  // narrow screen fits it across; its display list is kept for
   // whoever draws it again (the shared image). A sideways swipe over it
   // steps the month as Page Up and Page Down do.
   drawingArea(screen, key, picture, width, height, family, points) {
     const inner = [width - 2 * PICTURE_EDGE, height - 2 * PICTURE_EDGE];
     picture.querySelector('svg').setAttribute('viewBox', `0 0 ${inner.join(' ')}`);
     picture.style.aspectRatio = `${width} / ${height}`;
+    // How much smaller than designed it is drawn, for page.css to keep its
+    // texts legible.
+    new ResizeObserver(() => {
+      if (picture.clientWidth) picture.style.setProperty('--drawn', String(picture.clientWidth / inner[0]));
+    }).observe(picture);
     screen.drawings.set(key, { width: inner[0], height: inner[1], family, points, ops: [] });
     let start = null;
     picture.addEventListener('pointerdown', (event) => { start = event; });
@@ -305,7 +310,10 @@ export class Screens {
       .sort((a, b) => rankOf.get(a) - rankOf.get(b));
     screen.client.append(...sorted(screen.client));
     for (const frame of screen.client.querySelectorAll('fieldset')) frame.append(...sorted(frame));
-    for (const parent of [screen.client, ...screen.client.querySelectorAll('fieldset')]) optionRows(parent);
+    for (const parent of [screen.client, ...screen.client.querySelectorAll('fieldset')]) {
+      rows(parent, 'option-row', (child) => child.matches('label.option:has(input[type="radio"])') && 'options');
+      rows(parent, 'record-row', (child) => child.dataset.control?.match(/\((\d+)\)$/)?.[1]);
+    }
     screen.controls.get(defaultButton)?.classList.add('main-command');
     this.foldMenu(screen);
     this.act.built?.(screen.name);
@@ -416,19 +424,24 @@ export class Screens {
   }
 }
 
-// A frame's options side by side in one row when the screen is narrow
-// (page.css); on the designed screen the row is no box of its own.
-function optionRows(parent) {
+// Runs of controls side by side in one row when the screen is narrow
+// (page.css): a frame's options, the boxes of one record (one index of the
+// indexed groups). On the designed screen a row is no box of its own.
+// `rowOf` says which row a control belongs to, if any.
+function rows(parent, className, rowOf) {
   let row = null;
+  let current = null;
   for (const child of [...parent.children]) {
-    if (!child.matches('label.option:has(input[type="radio"])')) {
+    const which = rowOf(child);
+    if (!which) {
       row = null;
       continue;
     }
-    if (!row) {
+    if (!row || which !== current) {
       row = document.createElement('div');
-      row.className = 'option-row';
+      row.className = className;
       child.before(row);
+      current = which;
     }
     row.append(child);
   }

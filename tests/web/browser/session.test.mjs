@@ -90,10 +90,24 @@ async function spoken(cdp, selector) {
 }
 
 // The page's answer to `names S`: every control the driver names, in order.
-// A menu folded on a narrow screen is opened first, as a reader would.
+// A menu folded on a narrow screen is opened first, as a reader would: on
+// a phone's screen by keys, after Esc has shown that it folds it again.
 async function names(cdp, screen, controls) {
-  const folded = page.locator('.screen:not([hidden]) .menu-toggle[aria-expanded="false"]');
-  if (await folded.isVisible()) await folded.tap();
+  const toggle = page.locator('.screen:not([hidden]) .menu-toggle');
+  if (await toggle.isVisible()) {
+    if (viewport === 'phone') {
+      await toggle.focus();
+      await page.keyboard.press('Enter');
+      assert.equal(await toggle.getAttribute('aria-expanded'), 'true');
+      await page.keyboard.press('Escape');
+      assert.equal(await toggle.getAttribute('aria-expanded'), 'false');
+      assert.ok(await toggle.isVisible(), 'Esc on the open menu left the screen');
+      await page.keyboard.press('Space');
+    } else {
+      await toggle.tap();
+    }
+    assert.equal(await toggle.getAttribute('aria-expanded'), 'true');
+  }
   const lines = [];
   for (const name of controls) {
     const found = await spoken(cdp, `[data-control="${name}"]`);
