@@ -313,6 +313,7 @@ export class Screens {
     for (const parent of [screen.client, ...screen.client.querySelectorAll('fieldset')]) {
       rows(parent, 'option-row', (child) => child.matches('label.option:has(input[type="radio"])') && 'options');
       rows(parent, 'record-row', (child) => child.dataset.control?.match(/\((\d+)\)$/)?.[1]);
+      columnHeadings(parent);
     }
     screen.controls.get(defaultButton)?.classList.add('main-command');
     this.foldMenu(screen);
@@ -445,6 +446,23 @@ function rows(parent, className, rowOf) {
     }
     row.append(child);
   }
+}
+
+// Labels right before the records, as many as a record's boxes, head their
+// columns: a row of their own, as wide as the columns, on a narrow screen.
+function columnHeadings(parent) {
+  const first = parent.querySelector(':scope > .record-row');
+  const boxes = first ? [...first.children] : [];
+  const labels = [];
+  for (let before = first?.previousElementSibling; before?.matches('.label'); before = before.previousElementSibling) {
+    labels.unshift(before);
+  }
+  if (boxes.length < 2 || labels.length !== boxes.length) return;
+  const row = document.createElement('div');
+  row.className = 'record-row';
+  first.before(row);
+  row.append(...labels);
+  labels.forEach((label, i) => label.classList.toggle('text-column', !boxes[i].inputMode));
 }
 
 export function svgLine(x1, y1, x2, y2, rgb, width) {

@@ -103,14 +103,6 @@ export function driver(script, today = TODAY, dir = fs.mkdtempSync(path.join(os.
 
 export const control = (page, name) => page.locator(`[data-control="${name}"]`);
 
-// A tap on `target` that makes `gone` go. Chromium's emulated touch lets
-// the first tap after a download pass without a click: then once more.
-async function tapped(target, gone) {
-  await target.tap();
-  const went = await gone.waitFor({ state: 'detached', timeout: 2000 }).then(() => true, () => false);
-  if (!went) await target.tap();
-}
-
 // Answers the dialogs a command opens as a person would, until the command
 // is done: a message box with OK (Enter, or a tap on a touch screen), an
 // input box with `inputs` typed (or its default text) and OK. Each answered
@@ -127,8 +119,10 @@ export async function settle(page, inputs = [], answered = []) {
       await page.keyboard.press('Control+A');
       await page.keyboard.insertText(inputs.shift());
     }
-    if (byTouch) await tapped(open.locator('button[value="ok"]'), open);
+    // This dialog closed, not the next one a command may open at once.
+    const dialog = await open.elementHandle();
+    if (byTouch) await open.locator('button[value="ok"]').tap();
     else await page.keyboard.press('Enter');
-    await open.waitFor({ state: 'detached' });
+    await page.waitForFunction((box) => !box.isConnected, dialog);
   }
 }
