@@ -312,7 +312,8 @@ export class Screens {
     for (const frame of screen.client.querySelectorAll('fieldset')) frame.append(...sorted(frame));
     for (const parent of [screen.client, ...screen.client.querySelectorAll('fieldset')]) {
       rows(parent, 'option-row', (child) => child.matches('label.option:has(input[type="radio"])') && 'options');
-      rows(parent, 'record-row', (child) => child.dataset.control?.match(/\((\d+)\)$/)?.[1]);
+      rows(parent, 'record-row', (child) => child.matches('input[type="text"]')
+        && child.dataset.control.match(/\((\d+)\)$/)?.[1]);
       columnHeadings(parent);
     }
     screen.controls.get(defaultButton)?.classList.add('main-command');
@@ -426,8 +427,8 @@ export class Screens {
 }
 
 // Runs of controls side by side in one row when the screen is narrow
-// (page.css): a frame's options, the boxes of one record (one index of the
-// indexed groups). On the designed screen a row is no box of its own.
+// (page.css): a frame's options, the text boxes of one record (one index
+// of the indexed groups). On the designed screen a row is no box of its own.
 // `rowOf` says which row a control belongs to, if any.
 function rows(parent, className, rowOf) {
   let row = null;
