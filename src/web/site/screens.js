@@ -90,6 +90,7 @@ export class Screens {
     const element = this.create(screen, key, kind, caption, container, spokenName, readOnly);
     if (!element) return;
     if (numeric) element.inputMode = 'numeric';
+    if (kind === Kind.TextBox) element.dataset.spoken = spokenName;
     if (kind === Kind.PictureBox) this.drawingArea(screen, key, element, width, height, family, points);
     const target = element.closest('.option') ?? element;
     if (kind === Kind.MenuCommand) {
@@ -315,6 +316,7 @@ export class Screens {
       rows(parent, 'record-row', (child) => child.matches('input[type="text"]')
         && child.dataset.control.match(/\((\d+)\)$/)?.[1]);
       columnHeadings(parent);
+      labelPairs(parent);
     }
     screen.controls.get(defaultButton)?.classList.add('main-command');
     this.foldMenu(screen);
@@ -464,6 +466,23 @@ function columnHeadings(parent) {
   first.before(row);
   row.append(...labels);
   labels.forEach((label, i) => label.classList.toggle('text-column', !boxes[i].inputMode));
+}
+
+// A text box and the label beside it that it is named by ("感情", "年"):
+// kept on one line on a narrow screen, as the unit label "年です。" is kept
+// with the box of "西暦 年".
+function labelPairs(parent) {
+  for (const box of parent.querySelectorAll(':scope > input[type="text"]')) {
+    const word = box.dataset.spoken.split(/[\s\u3000]+/).at(-1);
+    const label = [box.previousElementSibling, box.nextElementSibling]
+      .find((side) => side?.matches('.label:not(.pair > *)') && side.textContent.replace(/[\s\u3000]+/g, '').startsWith(word));
+    if (!word || !label) continue;
+    const inOrder = label === box.previousElementSibling ? [label, box] : [box, label];
+    const pair = document.createElement('span');
+    pair.className = 'pair';
+    inOrder[0].before(pair);
+    pair.append(...inOrder);
+  }
 }
 
 export function svgLine(x1, y1, x2, y2, rgb, width) {
