@@ -56,14 +56,32 @@ export async function serve(site = env('BIO_SITE'), { encoding = null } = {}) {
 }
 
 // Chromium as the machine has it, headless, with a new profile; every page
-// of it sees the same fixed day.
+// of it sees the same fixed day. BIO_VIEWPORT chooses the window: a
+// computer's (wide), a phone's (phone) or the narrowest a page must fit
+// (narrow, 320 px), both of these touch screens.
+const MOBILE = 'Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 (KHTML, like Gecko) '
+  + 'Chrome/156.0.0.0 Mobile Safari/537.36';
+const VIEWPORTS = {
+  wide: { viewport: { width: 1280, height: 800 } },
+  phone: {
+    viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, hasTouch: true, isMobile: true, userAgent: MOBILE,
+  },
+  narrow: {
+    viewport: { width: 320, height: 640 }, deviceScaleFactor: 2, hasTouch: true, isMobile: true, userAgent: MOBILE,
+  },
+};
+export const viewport = process.env.BIO_VIEWPORT ?? 'wide';
+if (!VIEWPORTS[viewport]) throw new Error(`no viewport ${viewport}`);
+// Whether the page is used by touch rather than by keyboard and mouse.
+export const byTouch = !!VIEWPORTS[viewport].hasTouch;
+
 export async function browser() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'bio-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: '/usr/bin/chromium',
     headless: true,
     acceptDownloads: true,
-    viewport: { width: 1280, height: 900 },
+    ...VIEWPORTS[viewport],
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });
@@ -102,9 +120,8 @@ export function servedToOneBrowser() {
 
 export const ready = (page) => page.waitForSelector('body[data-ready]:not([data-busy])');
 
-// The native driver run on SCRIPT in a fresh folder: its output and folder.
-export function driver(script, today = TODAY) {
-  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'bio-driver-'));
+// The native driver run on SCRIPT in a fresh folder (or DIR): its output and folder.
+export function driver(script, today = TODAY, dir = fs.mkdtempSync(path.join(os.tmpdir(), 'bio-driver-'))) {
   const run = spawnSync(env('BIO_REFERENCE_DRIVER'), ['--dir', dir, '--today', today, script],
     { cwd: dir, encoding: 'utf8' });
   if (run.status !== 0) throw new Error(`the driver failed: ${run.stderr}`);
@@ -113,10 +130,10 @@ export function driver(script, today = TODAY) {
 
 export const control = (page, name) => page.locator(`[data-control="${name}"]`);
 
-// Answers the dialogs a command opens as a person would, by keyboard, until
-// the command is done: a message box with Enter on OK, an input box with
-// `inputs` typed (or its default text) and Enter. Each answered dialog is
-// reported as [kind, text].
+// Answers the dialogs a command opens as a person would, until the command
+// is done: a message box with OK (Enter, or a tap on a touch screen), an
+// input box with `inputs` typed (or its default text) and OK. Each answered
+// dialog is reported as [kind, text].
 export async function settle(page, inputs = [], answered = []) {
   for (;;) {
     const open = page.locator('dialog[open]');
@@ -129,7 +146,10 @@ export async function settle(page, inputs = [], answered = []) {
       await page.keyboard.press('Control+A');
       await page.keyboard.insertText(inputs.shift());
     }
-    await page.keyboard.press('Enter');
-    await open.waitFor({ state: 'detached' });
+    // This dialog closed, not the next one a command may open at once.
+    const dialog = await open.elementHandle();
+    if (byTouch) await open.locator('button[value="ok"]').tap();
+    else await page.keyboard.press('Enter');
+    await page.waitForFunction((box) => !box.isConnected, dialog);
   }
 }
