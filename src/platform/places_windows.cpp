@@ -20,6 +20,24 @@ std::filesystem::path roamingAppData() {
     return path;
 }
 
+// %APPDATA%, when it names a whole path. Windows sets it at each logon to the
+// roaming application data folder; reading it needs nothing beyond kernel32,
+// where the known folder costs a start shell32 and, under it, COM.
+std::filesystem::path appDataVariable() {
+    std::wstring value(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetEnvironmentVariableW(L"APPDATA", value.data(), static_cast<DWORD>(value.size()));
+        if (length == 0) return {};
+        if (length < value.size()) {
+            value.resize(length);
+            const std::filesystem::path path(value);
+            return path.is_absolute() ? path : std::filesystem::path();
+        }
+        value.resize(length);  // the size it needs, its terminator included
+    }
+}
+
 }  // namespace
 
 std::filesystem::path executableDir() {
@@ -44,7 +62,16 @@ std::filesystem::path perUserDataDir() {
     return appData.empty() ? appData : appData / L"biorhythm";
 }
 
-std::filesystem::path settingsDir() { return roamingAppData(); }
+// The data are looked for where the known folder says, always: a variable
+// a parent process changed, or one from before the folder was redirected,
+// must not hide them. The settings (the windows' places) are only
+// preferences, read before the first window shows: they come from the
+// variable, which names the same folder but for such cases, where a place is
+// merely remembered in the other folder.
+std::filesystem::path settingsDir() {
+    std::filesystem::path folder = appDataVariable();
+    return folder.empty() ? roamingAppData() : folder;
+}
 
 std::filesystem::path sessionDir() { return {}; }
 

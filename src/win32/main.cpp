@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <string>
 #include <vector>
@@ -19,6 +18,7 @@
 #include "platform/utf16.h"
 #include "ui/system_clock.h"
 #include "view/desktop_options.h"
+#include "win32/com_apartment.h"
 #include "win32/gdi_printer.h"
 #include "win32/login_balloon.h"
 #include "win32/program_view.h"
@@ -42,10 +42,12 @@ int runDesktop(const std::filesystem::path& dataDir, bool overview) {
     InitCommonControlsEx(&controls);
     SystemClock clock;
     GdiPrinter printer;
-    WindowsDialogs dialogs(printer);
+    // Before everything that may use COM, and so gone after it.
+    ComApartment apartment;
+    WindowsDialogs dialogs(printer, apartment);
     const std::unique_ptr<Program> program =
         makeProgram(Services{dialogs, printer, clock}, dataDir, chooseConfigDir());
-    ProgramView view(*program, defaultPlaceFile());
+    ProgramView view(*program, defaultPlaceFile(), apartment);
     dialogs.setBeforeOpening([&view] {
         view.sync();
         return view.dialogParent();
@@ -90,11 +92,7 @@ int programMain(const std::vector<std::string>& args) {
     }
     const std::filesystem::path dataDir = chooseDataDir(options.dataDir);
     if (options.notify) return showLoginBalloon(dataDir);
-    // The screen reader annotations are COM objects of this thread.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const int status = runDesktop(dataDir, options.overview);
-    CoUninitialize();
-    return status;
+    return runDesktop(dataDir, options.overview);
 }
 
 }  // namespace bio

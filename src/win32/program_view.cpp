@@ -23,8 +23,8 @@ BOOL CALLBACK addWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
 
 }  // namespace
 
-ProgramView::ProgramView(Program& program, std::filesystem::path placeFile)
-    : windows_(program, *this, std::move(placeFile)) {}
+ProgramView::ProgramView(Program& program, std::filesystem::path placeFile, ComApartment& apartment)
+    : readerNames_(apartment), windows_(program, *this, std::move(placeFile)) {}
 
 std::unique_ptr<ScreenView> ProgramView::makeWindow(ScreenId id, WindowInput input) {
     return std::make_unique<ScreenWindow>(screenDesign(id), shortcuts(id), std::move(input),

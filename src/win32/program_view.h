@@ -16,7 +16,8 @@ namespace bio {
 
 class ProgramView : private FrontEnd {
   public:
-    ProgramView(Program& program, std::filesystem::path placeFile);
+    // Screen readers reach the controls through COM, which `apartment` joins.
+    ProgramView(Program& program, std::filesystem::path placeFile, ComApartment& apartment);
 
     // Creates the windows of newly created screens, writes every control that
     // differs from the model, then shows and hides windows as the model says.

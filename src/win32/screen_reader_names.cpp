@@ -168,7 +168,6 @@ long roleOf(ControlKind kind) {
 ScreenReaderNames::~ScreenReaderNames() {
     for (const auto& [control, words] : words_)
         RemoveWindowSubclass(control, subclassed, kSubclassId);
-    if (apartment_) CoUninitialize();
 }
 
 void ScreenReaderNames::name(HWND control, ControlKind kind, const AccessibleText& text) {
@@ -205,10 +204,7 @@ LRESULT ScreenReaderNames::answer(HWND control, WPARAM w, LPARAM l) {
         return DefSubclassProc(control, WM_GETOBJECT, w, l);
     // The object goes to the reader's process through COM, which this
     // thread joins the first time a reader asks.
-    if (!apartmentTried_) {
-        apartmentTried_ = true;
-        apartment_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-    }
+    apartment_.join();
     IAccessible* standard = nullptr;
     if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible,
                                          reinterpret_cast<void**>(&standard))))

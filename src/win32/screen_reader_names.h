@@ -16,12 +16,14 @@
 
 #include "shell/accessible_names.h"
 #include "ui/control.h"
+#include "win32/com_apartment.h"
 
 namespace bio {
 
 class ScreenReaderNames {
   public:
-    ScreenReaderNames() = default;
+    // The objects go to readers through COM, which `apartment` joins.
+    explicit ScreenReaderNames(ComApartment& apartment) : apartment_(apartment) {}
     ~ScreenReaderNames();
     ScreenReaderNames(const ScreenReaderNames&) = delete;
     ScreenReaderNames& operator=(const ScreenReaderNames&) = delete;
@@ -41,9 +43,8 @@ class ScreenReaderNames {
                                        DWORD_PTR self);
     LRESULT answer(HWND control, WPARAM w, LPARAM l);
 
+    ComApartment& apartment_;
     std::map<HWND, Words> words_;
-    bool apartmentTried_ = false;
-    bool apartment_ = false;  // this object joined the thread to COM, and leaves it
 };
 
 }  // namespace bio

@@ -60,6 +60,7 @@ std::wstring defaultExtension(const std::string& filter) {
 
 std::optional<std::filesystem::path> WindowsDialogs::fileDialog(const FileRequest& request) {
     HWND owner = prepare();
+    apartment_.join();
     const bool save = request.mode == FileDialogMode::Save;
     std::vector<wchar_t> name(32768, L'\0');
     if (save) wide(request.defaultName).copy(name.data(), name.size() - 1);

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "ui/services.h"
+#include "win32/com_apartment.h"
 
 namespace bio {
 
@@ -14,7 +15,10 @@ class GdiPrinter;
 
 class WindowsDialogs : public Dialogs {
   public:
-    explicit WindowsDialogs(GdiPrinter& printer) : printer_(printer) {}
+    // The file dialogs browse the shell's folders through COM, which
+    // `apartment` joins at the first of them.
+    WindowsDialogs(GdiPrinter& printer, ComApartment& apartment)
+        : printer_(printer), apartment_(apartment) {}
 
     // Runs before each dialog opens (the view shows the model as it is then)
     // and gives the window that owns it.
@@ -32,6 +36,7 @@ class WindowsDialogs : public Dialogs {
     HWND prepare() { return beforeOpening_ ? beforeOpening_() : nullptr; }
 
     GdiPrinter& printer_;
+    ComApartment& apartment_;
     std::function<HWND()> beforeOpening_;
 };
 
