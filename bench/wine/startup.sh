@@ -3,8 +3,9 @@
 # Start-up under Wine, from the start to a mapped window: biorhythm.exe to
 # baio on an empty data folder, and biorhythm.exe --version to its message
 # box, against the bare window with one label (bare_window.exe); and that
-# window built with the program's manifest and given baio's controls
-# (bare_window_styled.exe baio), what baio's window costs any program. Each
+# window built with the program's manifest, alone (bare_window_styled.exe)
+# and given baio's controls (bare_window_styled.exe baio), what baio's
+# window costs any program. Each
 # RUNS times (20) in turn, in one warm prefix of its own on a display of its
 # own with a window manager. Prints each median and its ratio to the bare
 # window's.
@@ -48,18 +49,19 @@ startup() {
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# The starts, by name: the bare window, the styled one with baio's
-# controls, baio, and the message box of --version, which shows what the
+# The starts, by name: the bare window, the styled one alone and with
+# baio's controls, baio, and the message box of --version, which shows what the
 # program costs before any screen is built.
 start_one() {
   case $1 in
   bare) startup "$bare" bare ;;
+  styled_bare) startup "$styled" bare ;;
   styled) startup "$styled" bare baio ;;
   baio) startup "$program" バイオリズム診断 --data-dir "$work/data" ;;
   version) startup "$program" バイオリズム診断 --version ;;
   esac
 }
-starts=(bare styled baio version)
+starts=(bare styled_bare styled baio version)
 # A first start of each, uncounted, fills the caches.
 for name in "${starts[@]}"; do start_one "$name" >/dev/null; done
 for _ in $(seq "$runs"); do
@@ -67,9 +69,13 @@ for _ in $(seq "$runs"); do
 done
 bare_ms=$(median <"$work/bare")
 printf '%-46s %9s ms  (median of %d)\n' wine_startup/bare_window "$bare_ms" "$runs"
-for name in styled baio version; do
+for name in styled_bare styled baio version; do
   ms=$(median <"$work/$name")
   label=wine_startup/biorhythm_$name
+  [ "$name" = styled_bare ] && label=wine_startup/bare_window_styled
   [ "$name" = styled ] && label=wine_startup/bare_window_styled_baio
   printf '%-46s %9s ms  ratio=%.2f\n' "$label" "$ms" "$(echo "$ms $bare_ms" | awk '{ print $1 / $2 }')"
 done
+# baio against the bare window built as the program is, with its manifest.
+printf '%-46s %9s     ratio=%.2f\n' wine_startup/baio_to_styled_bare '' \
+  "$(echo "$(median <"$work/baio") $(median <"$work/styled_bare")" | awk '{ print $1 / $2 }')"
