@@ -57,6 +57,7 @@ screenshots: build windows web
 	@mkdir -p docs/web
 	@tests/web/browser/npm_ci.sh tests/web/browser build-web/node >/dev/null
 	@BIO_NODE_MODULES=build-web/node/node_modules BIO_SITE=$(CURDIR)/build-web/site node bench/web/screenshot.mjs docs/web/sindan.png
+	@BIO_VIEWPORT=phone BIO_NODE_MODULES=build-web/node/node_modules BIO_SITE=$(CURDIR)/build-web/site node bench/web/screenshot.mjs docs/web/sindan-phone.png
 	@scripts/wine-screenshots
 	@scripts/wine-screenshots docs/windows/150 144
 

@@ -19,7 +19,9 @@ for (let visit = 0; visit < 5; visit += 1) {
     if (body) seen.set(new URL(response.url()).pathname, body);
   });
   const cdp = await chromium.context.newCDPSession(page);
+  // Every visit a first one: neither the HTTP cache nor the service worker's.
   await cdp.send('Network.setCacheDisabled', { cacheDisabled: true });
+  await cdp.send('Network.setBypassServiceWorker', { bypass: true });
   const started = performance.now();
   await page.goto(site.url);
   await page.waitForSelector('body[data-ready]:not([data-busy])');

@@ -43,6 +43,12 @@ ControlDesign textBox(std::string name, Rect rect, std::string frame) {
     return control(ControlKind::TextBox, std::move(name), {}, rect, std::move(frame));
 }
 
+ControlDesign numberBox(std::string name, Rect rect, std::string frame) {
+    ControlDesign design = textBox(std::move(name), rect, std::move(frame));
+    design.numeric = true;
+    return design;
+}
+
 ControlDesign button(std::string name, std::string caption, Rect rect) {
     return control(ControlKind::CommandButton, std::move(name), std::move(caption), rect, {});
 }
@@ -106,7 +112,7 @@ void addDateBoxes(std::vector<ControlDesign>& controls, const std::string& frame
     static const std::array<const char*, 3> units{"年", "月", "日"};
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const DateBox& box = boxes[i];
-        controls.push_back(textBox(box.box, box.rect, frame));
+        controls.push_back(numberBox(box.box, box.rect, frame));
         // Centred on the 420-twip box it follows.
         controls.push_back(
             label(box.unitLabel, units[i], {box.unitLeft, box.rect.top + 60, 375, 300}, frame));
@@ -131,16 +137,17 @@ struct RegisterColumn {
     const char* heading;
     int left;
     int width;
+    bool numeric;
 };
 
 // Number, name, era, year, month, day: as wide as the fields they show.
 constexpr std::array<RegisterColumn, 6> kRegisterColumns{{
-    {"番号", 120, 735},
-    {"氏名", 960, 2175},
-    {"元号", 3240, 855},
-    {"年", 4200, 855},
-    {"月", 5160, 855},
-    {"日", 6120, 855},
+    {"番号", 120, 735, true},
+    {"氏名", 960, 2175, false},
+    {"元号", 3240, 855, false},
+    {"年", 4200, 855, true},
+    {"月", 5160, 855, true},
+    {"日", 6120, 855, true},
 }};
 
 }  // namespace
@@ -156,8 +163,10 @@ void addRegisterHeadings(std::vector<ControlDesign>& controls, int top) {
 void addRegisterRow(ScreenDesign& design, int row, int top) {
     for (std::size_t c = 0; c < kRegisterColumns.size(); ++c) {
         const RegisterColumn& column = kRegisterColumns[c];
-        ControlDesign box = indexed(
-            textBox("Text" + std::to_string(c + 1), {column.left, top, column.width, 375}), row);
+        const std::string name = "Text" + std::to_string(c + 1);
+        const Rect rect{column.left, top, column.width, 375};
+        ControlDesign box =
+            indexed(column.numeric ? numberBox(name, rect) : textBox(name, rect), row);
         design.tabOrder.push_back(controlKey(box.name, box.index));
         design.controls.push_back(std::move(box));
     }

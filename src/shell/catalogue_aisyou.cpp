@@ -76,11 +76,11 @@ ScreenDesign aisyouDesign() {
                        {"Label13", "Label14", "Label15"});
 
     controls.push_back(label("Label8", "番 号", {360, 2280, 615, 255}));
-    controls.push_back(textBox(aisyou::kPerson1.numberBox, {240, 2520, 735, 375}));
+    controls.push_back(numberBox(aisyou::kPerson1.numberBox, {240, 2520, 735, 375}));
     controls.push_back(
         button(aisyou::kPerson1.takeFromRegister, "セット１", {120, 1440, 975, 375}));
     controls.push_back(label("Label9", "番 号", {360, 4560, 615, 255}));
-    controls.push_back(textBox(aisyou::kPerson2.numberBox, {240, 4800, 735, 375}));
+    controls.push_back(numberBox(aisyou::kPerson2.numberBox, {240, 4800, 735, 375}));
     controls.push_back(
         button(aisyou::kPerson2.takeFromRegister, "セット２", {120, 3600, 975, 375}));
     controls.push_back(button(aisyou::kRegister, "登録", {4800, 360, 975, 495}));

@@ -38,7 +38,7 @@ ScreenDesign baioDesign() {
                  }});
 
     controls.push_back(label("Label8", "番号", {240, 2760, 615, 255}));
-    controls.push_back(textBox(baio::kNumberBox, {120, 3000, 735, 375}));
+    controls.push_back(numberBox(baio::kNumberBox, {120, 3000, 735, 375}));
     controls.push_back(button(baio::kTakeFromRegister, "セット", {120, 1920, 735, 375}));
     controls.push_back(label("Label5",
                              "生年月日を入力してから[Enter]キーを押すか，     "

@@ -12,6 +12,8 @@ namespace bio::catalogue {
 
 ControlDesign label(std::string name, std::string caption, Rect rect, std::string frame = {});
 ControlDesign textBox(std::string name, Rect rect, std::string frame = {});
+// A text box for a number (a record number, a year, month or day).
+ControlDesign numberBox(std::string name, Rect rect, std::string frame = {});
 ControlDesign button(std::string name, std::string caption, Rect rect);
 ControlDesign option(std::string name, std::string caption, Rect rect, std::string frame);
 ControlDesign checkBox(std::string name, std::string caption, Rect rect);

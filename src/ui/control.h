@@ -43,6 +43,7 @@ struct ControlDesign {
     Rect rect;
     std::optional<Font> font;  // the screen's font when absent
     bool readOnly = false;     // a text box the program writes and the user only reads
+    bool numeric = false;      // a text box for a number: a phone offers its digit keys
     // What a screen reader says where the labels around it would mislead;
     // empty: worked out from the design (shell/accessible_names.h).
     std::string spokenName{};

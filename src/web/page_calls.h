@@ -12,10 +12,10 @@ void page_screen(int screen, const char* name, const char* caption, int width, i
                  int background, const char* fontFamily, double fontPoints, int fontBold);
 // One control, in the designed tab order (`tabPosition` -1 for one outside
 // it), placed in pixels within its frame (or the screen), with the name a
-// screen reader speaks.
+// screen reader speaks; `numeric` marks a text box for a number.
 void page_control(int screen, const char* key, int kind, const char* caption, const char* container,
                   int left, int top, int width, int height, const char* fontFamily,
-                  double fontPoints, int fontBold, int readOnly, int tabPosition,
+                  double fontPoints, int fontBold, int readOnly, int numeric, int tabPosition,
                   const char* spokenName);
 // A key that clicks a control ("Escape", "PageUp", "PageDown", "CtrlP").
 void page_shortcut(int screen, const char* key, const char* control);

@@ -4,8 +4,8 @@ mergeInto(LibraryManager.library, {
   page_screen: function(screen, name, caption, width, height, background, fontFamily, fontPoints, fontBold) {
     Module.page.screen(screen, UTF8ToString(name), UTF8ToString(caption), width, height, background, UTF8ToString(fontFamily), fontPoints, fontBold);
   },
-  page_control: function(screen, key, kind, caption, container, left, top, width, height, fontFamily, fontPoints, fontBold, readOnly, tabPosition, spokenName) {
-    Module.page.control(screen, UTF8ToString(key), kind, UTF8ToString(caption), UTF8ToString(container), left, top, width, height, UTF8ToString(fontFamily), fontPoints, fontBold, readOnly, tabPosition, UTF8ToString(spokenName));
+  page_control: function(screen, key, kind, caption, container, left, top, width, height, fontFamily, fontPoints, fontBold, readOnly, numeric, tabPosition, spokenName) {
+    Module.page.control(screen, UTF8ToString(key), kind, UTF8ToString(caption), UTF8ToString(container), left, top, width, height, UTF8ToString(fontFamily), fontPoints, fontBold, readOnly, numeric, tabPosition, UTF8ToString(spokenName));
   },
   page_shortcut: function(screen, key, control) {
     Module.page.shortcut(screen, UTF8ToString(key), UTF8ToString(control));

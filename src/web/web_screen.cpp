@@ -80,7 +80,7 @@ void WebScreen::build(const ScreenDesign& design) {
         page_control(id_, key.c_str(), static_cast<int>(control.kind), control.caption.c_str(),
                      control.container.c_str(), rect.left - corner.x, rect.top - corner.y,
                      rect.width, rect.height, font.family.c_str(), font.points, font.bold,
-                     control.readOnly, tabPosition, names_[i].name.c_str());
+                     control.readOnly, control.numeric, tabPosition, names_[i].name.c_str());
     }
 }
 

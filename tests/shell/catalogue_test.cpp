@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -484,6 +485,34 @@ TEST(Catalogue, ItiranControlsLieApart) {
             const Rect& q = b.rect;
             EXPECT_TRUE(r.left + r.width <= q.left || q.left + q.width <= r.left ||
                         r.top + r.height <= q.top || q.top + q.height <= r.top);
+        }
+    }
+}
+
+// The boxes a phone opens its digit keys for: each date's year, month and
+// day, the record numbers, and the register's number and date columns in
+// every row; never a name, an era or anything but a text box.
+TEST(Catalogue, NumberBoxesAreTheBoxesForNumbers) {
+    const std::map<ScreenId, std::set<std::string>> expected{
+        {S::baio, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text12"}},
+        {S::aisyou,
+         {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text9", "Text10", "Text11",
+          "Text12", "Text13"}},
+        {S::itiran, {"Text1", "Text2", "Text3"}},
+        {S::hyouji, {"Text1", "Text4", "Text5", "Text6"}},
+        {S::kousin, {"Text1", "Text4", "Text5", "Text6"}},
+    };
+    for (ScreenId id : kAllScreens) {
+        SCOPED_TRACE(screenName(id));
+        const auto found = expected.find(id);
+        const std::set<std::string> numbers =
+            found == expected.end() ? std::set<std::string>{} : found->second;
+        for (const ControlDesign& c : screenDesign(id).controls) {
+            SCOPED_TRACE(controlKey(c.name, c.index));
+            EXPECT_EQ(c.numeric, numbers.count(c.name) == 1);
+            if (c.numeric) {
+                EXPECT_EQ(c.kind, K::TextBox);
+            }
         }
     }
 }

@@ -63,16 +63,22 @@ export function messageBox(text, title) {
   return shown(box, ok, (value) => (value === 'ok' ? 1 : 0));
 }
 
-export function inputBox(prompt, title, text) {
-  const { box, form } = dialog('input', title);
+// An input of `type` inside the label that names it, added to the form.
+function labelledInput(form, prompt, type) {
   const label = document.createElement('label');
   label.className = 'dialog-text';
   const input = document.createElement('input');
-  input.type = 'text';
-  input.value = text;
-  input.autocomplete = 'off';
+  input.type = type;
   label.append(prompt, input);
   form.append(label);
+  return input;
+}
+
+export function inputBox(prompt, title, text) {
+  const { box, form } = dialog('input', title);
+  const input = labelledInput(form, prompt, 'text');
+  input.value = text;
+  input.autocomplete = 'off';
   buttons(form);
   // Enter in the box answers OK.
   form.addEventListener('submit', (event) => {
@@ -87,14 +93,9 @@ export function inputBox(prompt, title, text) {
 // when cancelled.
 export function chooseFile(title, accept, multiple = false, prompt = '読み込むファイル') {
   const { box, form } = dialog('file', title);
-  const label = document.createElement('label');
-  label.className = 'dialog-text';
-  const input = document.createElement('input');
-  input.type = 'file';
+  const input = labelledInput(form, prompt, 'file');
   input.accept = accept;
   input.multiple = multiple;
-  label.append(prompt, input);
-  form.append(label);
   const ok = buttons(form, true);
   input.addEventListener('change', () => { ok.disabled = input.files.length === 0; });
   return shown(box, input, (value) => {

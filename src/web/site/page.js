@@ -6,6 +6,7 @@ import createBiorhythm from './biorhythm.js';
 import { chooseFile, inputBox, messageBox } from './dialogs.js';
 import { Printing } from './printing.js';
 import { Screens } from './screens.js';
+import { share } from './share.js';
 import {
   askToPersist, CONFIG, DATA, download, isRegister, LAST_ENTRY, REGISTER, Storage,
 } from './storage.js';
@@ -29,6 +30,7 @@ const screens = new Screens(document.querySelector('#screens'), {
   checked: (screen, key, checked) => command('bio_checked', ['number', 'string', 'number'], [screen, key, checked ? 1 : 0]),
   clicked: (screen, key) => command('bio_clicked', ['number', 'string'], [screen, key]),
   enter: (screen) => command('bio_enter', ['number'], [screen]),
+  built: (name) => addOns[name]?.(name),
 });
 const printing = new Printing(document.querySelector('#print'));
 
@@ -92,6 +94,55 @@ const page = {
   }),
   saveFile: (name) => storage.saveFile(name),
 };
+
+// The page's own additions to screens, none of them one of its controls:
+// sharing a result, and the backup where the register is shown.
+const SHARED_AS = { sindan: 'バイオリズムグラフ.png', aisyousin: '相性グラフ.png' };
+const shareButton = (name) => {
+  const button = pageButton('共有', 'share', async () => {
+    if (busy) return;
+    setBusy(true);
+    try {
+      const title = document.querySelector(`#title-${name}`).textContent;
+      await share(title, screens.reading(name), screens.displayList(name), SHARED_AS[name]);
+    } finally {
+      setBusy(false);
+    }
+  });
+  button.setAttribute('aria-label', '診断とグラフを共有');
+  screens.addToMenu(name, button);
+};
+const addOns = {
+  sindan: shareButton,
+  aisyousin: shareButton,
+  hyouji: (name) => {
+    const bar = document.createElement('p');
+    bar.className = 'screen-backup';
+    bar.append('この端末のブラウザーだけに保存されています。', pageButton('データのバックアップ', 'backup', backup));
+    screens.addBelow(name, bar);
+  },
+};
+
+function pageButton(text, action, run) {
+  const button = document.createElement('button');
+  button.type = 'button';
+  button.dataset.action = action;
+  button.textContent = text;
+  button.addEventListener('click', run);
+  return button;
+}
+
+// Whether the browser will keep the data, said once the first person is
+// registered and, while it will not, on every start with a register.
+async function keepData(always) {
+  const kept = await askToPersist();
+  if (kept && !always) return;
+  const status = document.querySelector('#kept');
+  status.textContent = kept
+    ? 'このブラウザーはデータを消さずに保存し続けます。'
+    : 'ブラウザーの容量が足りなくなると、データが消されることがあります。「データのバックアップ」で保存しておいてください。';
+  status.hidden = false;
+}
 
 // The page's own menu: both data files downloaded as they are, or put back.
 async function backup() {
@@ -161,13 +212,13 @@ async function start() {
   document.querySelector('#backup').addEventListener('click', backup);
   document.querySelector('#restore').addEventListener('click', restore);
   module = await createBiorhythm({ page });
-  storage = new Storage(module.FS);
-  askToPersist();
+  storage = new Storage(module.FS, () => keepData(true));
   setBusy(true);
   try {
     await storage.exclusive(async () => {
       program = await module.ccall('bio_start', 'number', ['string', 'string'], [DATA, CONFIG], { async: true });
     });
+    if (storage.records() > 0) keepData(false);
   } finally {
     document.body.dataset.ready = '';
     setBusy(false);

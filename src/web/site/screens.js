@@ -2,7 +2,8 @@
 // sends (page_calls.h), and kept as the model says. Every control stands at
 // its designed place inside its screen's client area; the DOM follows the
 // designed tab order, so that Tab walks it as on the desktop and a narrow
-// layout (page.css) can lay it out as one column in that order.
+// layout (page.css) can lay it out as one column in that order: a screen
+// takes it whenever the window is narrower than the screen's designed width.
 
 import { applyFont, cssColor } from './fonts.js';
 
@@ -13,6 +14,13 @@ const Kind = {
 };
 const SVG = 'http://www.w3.org/2000/svg';
 const BLANKS = /([\s\u3000]+)/;
+// What the page puts around a screen besides its client area: its border
+// and main's padding (page.css). Narrower than that and the screen reflows.
+const SCREEN_MARGIN = 34;
+// A picture's sunken edge; its drawing is in the pixels within.
+const PICTURE_EDGE = 2;
+// How far a finger moves sideways over a graph for the next or previous month.
+const SWIPE_PIXELS = 40;
 
 // A caption as text, the blanks that only space it out kept on screen but
 // hidden from screen readers, which say the control's name without them.
@@ -66,18 +74,25 @@ export class Screens {
     applyFont(client, family, points, bold);
     section.append(title, client);
     this.host.append(section);
+    const narrow = matchMedia(`(max-width: ${width + SCREEN_MARGIN - 1}px)`);
+    const reflow = () => section.classList.toggle('narrow', narrow.matches);
+    narrow.addEventListener('change', reflow);
+    reflow();
     this.screens.set(id, {
       id, name, section, client, menu: null, controls: new Map(), order: [], shortcuts: new Map(),
-      defaultButton: '', firstFocus: '',
+      defaultButton: '', firstFocus: '', drawings: new Map(),
     });
   }
 
   control(id, key, kind, caption, container, left, top, width, height, family, points, bold,
-    readOnly, tabPosition, spokenName) {
+    readOnly, numeric, tabPosition, spokenName) {
     const screen = this.screens.get(id);
     const name = `${screen.name}.${key}`;
     const element = this.create(screen, key, kind, caption, container, spokenName, readOnly);
     if (!element) return;
+    if (numeric) element.inputMode = 'numeric';
+    if (kind === Kind.TextBox) element.dataset.spoken = spokenName;
+    if (kind === Kind.PictureBox) this.drawingArea(screen, key, element, width, height, family, points);
     const target = element.closest('.option') ?? element;
     if (kind === Kind.MenuCommand) {
       screen.menu ??= this.menuBar(screen);
@@ -182,6 +197,95 @@ export class Screens {
     return bar;
   }
 
+  // A drawing in the picture's own pixels, scaled with the picture when a
+  // narrow screen fits it across; its display list is kept for
+  // whoever draws it again (the shared image). A sideways swipe over it
+  // steps the month as Page Up and Page Down do.
+  drawingArea(screen, key, picture, width, height, family, points) {
+    const inner = [width - 2 * PICTURE_EDGE, height - 2 * PICTURE_EDGE];
+    picture.querySelector('svg').setAttribute('viewBox', `0 0 ${inner.join(' ')}`);
+    picture.style.aspectRatio = `${width} / ${height}`;
+    // How much smaller than designed it is drawn, for page.css to keep its
+    // texts legible.
+    new ResizeObserver(() => {
+      if (picture.clientWidth) picture.style.setProperty('--drawn', String(picture.clientWidth / inner[0]));
+    }).observe(picture);
+    screen.drawings.set(key, { width: inner[0], height: inner[1], family, points, ops: [] });
+    let start = null;
+    picture.addEventListener('pointerdown', (event) => { start = event; });
+    picture.addEventListener('pointercancel', () => { start = null; });
+    picture.addEventListener('pointerup', (event) => {
+      if (!start) return;
+      const [dx, dy] = [event.clientX - start.clientX, event.clientY - start.clientY];
+      start = null;
+      if (Math.abs(dx) < SWIPE_PIXELS || Math.abs(dx) < 2 * Math.abs(dy)) return;
+      const command = screen.shortcuts.get(dx < 0 ? 'PageDown' : 'PageUp');
+      if (command) this.act.clicked(screen.id, command);
+    });
+  }
+
+  // On a narrow screen a long menu bar folds behind a menu button; the
+  // month commands (those of Page Up and Page Down) stay out beside it.
+  // Folded commands keep their places in the bar, as designed.
+  foldMenu(screen) {
+    const bar = screen.menu;
+    if (!bar) return;
+    const stays = new Set(['PageUp', 'PageDown'].map((key) => screen.controls.get(screen.shortcuts.get(key))));
+    const folded = [...bar.children].filter((command) => !stays.has(command));
+    if (folded.length < 2) return;
+    const toggle = document.createElement('button');
+    toggle.type = 'button';
+    toggle.className = 'menu-toggle';
+    toggle.textContent = 'メニュー';
+    toggle.setAttribute('aria-expanded', 'false');
+    const open = (flag) => {
+      toggle.setAttribute('aria-expanded', String(flag));
+      bar.classList.toggle('open', flag);
+    };
+    toggle.addEventListener('click', () => open(toggle.getAttribute('aria-expanded') !== 'true'));
+    folded.forEach((command, i) => {
+      command.classList.add('folded');
+      command.id ||= `menu-${screen.name}-${i}`;
+      // A command chosen folds the menu again.
+      command.addEventListener('click', () => open(false));
+    });
+    toggle.setAttribute('aria-controls', folded.map((command) => command.id).join(' '));
+    // Esc on the open menu folds it, before it would leave the screen.
+    bar.addEventListener('keydown', (event) => {
+      if (event.key !== 'Escape' || toggle.getAttribute('aria-expanded') !== 'true') return;
+      event.stopPropagation();
+      open(false);
+      toggle.focus();
+    });
+    bar.append(toggle);
+  }
+
+  // Something of the page's own in a screen's menu bar, before its menu
+  // button (not one of the screen's controls).
+  addToMenu(name, element) {
+    const bar = this.byName(name).menu;
+    bar.insertBefore(element, bar.querySelector('.menu-toggle'));
+  }
+
+  // Something of the page's own below a screen.
+  addBelow(name, element) {
+    this.byName(name).section.append(element);
+  }
+
+  byName(name) {
+    return [...this.screens.values()].find((screen) => screen.name === name);
+  }
+
+  // What a screen's picture holds: its size, font and display list.
+  displayList(name) {
+    return [...this.byName(name).drawings.values()][0];
+  }
+
+  // A screen's reading as it shows it: the lines of its list.
+  reading(name) {
+    return [...this.byName(name).client.querySelectorAll('.list li')].map((item) => item.textContent).join('\n');
+  }
+
   // Named on the control too, for screen readers (aria-keyshortcuts).
   shortcut(id, key, control) {
     const screen = this.screens.get(id);
@@ -208,6 +312,16 @@ export class Screens {
       .sort((a, b) => rankOf.get(a) - rankOf.get(b));
     screen.client.append(...sorted(screen.client));
     for (const frame of screen.client.querySelectorAll('fieldset')) frame.append(...sorted(frame));
+    for (const parent of [screen.client, ...screen.client.querySelectorAll('fieldset')]) {
+      rows(parent, 'option-row', (child) => child.matches('label.option:has(input[type="radio"])') && 'options');
+      rows(parent, 'record-row', (child) => child.matches('input[type="text"]')
+        && child.dataset.control.match(/\((\d+)\)$/)?.[1]);
+      columnHeadings(parent);
+      labelPairs(parent);
+    }
+    screen.controls.get(defaultButton)?.classList.add('main-command');
+    this.foldMenu(screen);
+    this.act.built?.(screen.name);
   }
 
   text(id, key, text) {
@@ -254,14 +368,18 @@ export class Screens {
     const drawing = picture.querySelector('svg');
     drawing.replaceChildren();
     this.drawing = drawing;
+    this.ops = this.screens.get(id).drawings.get(key).ops;
+    this.ops.length = 0;
   }
 
   pictureLine(x1, y1, x2, y2, rgb, width) {
     this.drawing.append(svgLine(x1, y1, x2, y2, rgb, width));
+    this.ops.push({ line: [x1, y1, x2, y2], rgb, width });
   }
 
   pictureText(x, y, rgb, text) {
     this.drawing.append(svgText(x, y, rgb, text));
+    this.ops.push({ text, x, y, rgb });
   }
 
   // The focus moves once the program has sent all that the command changes:
@@ -322,6 +440,63 @@ export class Screens {
     if (!control) return;
     event.preventDefault();
     this.act.clicked(id, control);
+  }
+}
+
+// Runs of controls side by side in one row when the screen is narrow
+// (page.css): a frame's options, the text boxes of one record (one index
+// of the indexed groups). On the designed screen a row is no box of its own.
+// `rowOf` says which row a control belongs to, if any.
+function rows(parent, className, rowOf) {
+  let row = null;
+  let current = null;
+  for (const child of [...parent.children]) {
+    const which = rowOf(child);
+    if (!which) {
+      row = null;
+      continue;
+    }
+    if (!row || which !== current) {
+      row = document.createElement('div');
+      row.className = className;
+      child.before(row);
+      current = which;
+    }
+    row.append(child);
+  }
+}
+
+// Labels right before the records, as many as a record's boxes, head their
+// columns: a row of their own, as wide as the columns, on a narrow screen.
+function columnHeadings(parent) {
+  const first = parent.querySelector(':scope > .record-row');
+  const boxes = first ? [...first.children] : [];
+  const labels = [];
+  for (let before = first?.previousElementSibling; before?.matches('.label'); before = before.previousElementSibling) {
+    labels.unshift(before);
+  }
+  if (boxes.length < 2 || labels.length !== boxes.length) return;
+  const row = document.createElement('div');
+  row.className = 'record-row';
+  first.before(row);
+  row.append(...labels);
+  labels.forEach((label, i) => label.classList.toggle('text-column', !boxes[i].inputMode));
+}
+
+// A text box and the label beside it that it is named by ("感情", "年"):
+// kept on one line on a narrow screen, as the unit label "年です。" is kept
+// with the box of "西暦 年".
+function labelPairs(parent) {
+  for (const box of parent.querySelectorAll(':scope > input[type="text"]')) {
+    const word = box.dataset.spoken.split(/[\s\u3000]+/).at(-1);
+    const label = [box.previousElementSibling, box.nextElementSibling]
+      .find((side) => side?.matches('.label:not(.pair > *)') && side.textContent.replace(/[\s\u3000]+/g, '').startsWith(word));
+    if (!word || !label) continue;
+    const inOrder = label === box.previousElementSibling ? [label, box] : [box, label];
+    const pair = document.createElement('span');
+    pair.className = 'pair';
+    inOrder[0].before(pair);
+    pair.append(...inOrder);
   }
 }
 

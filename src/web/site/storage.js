@@ -12,7 +12,11 @@ export const LAST_ENTRY = 'kojinfl.txt';
 export const REGISTER = 'kojinfl2.txt';
 const RECORD_BYTES = 42;
 
-const TYPES = { csv: 'text/csv', ics: 'text/calendar', txt: 'text/plain' };
+// The files are UTF-8 (the calendar) or the program's own bytes: a phone
+// opens a .ics with its calendar by the type alone.
+const TYPES = {
+  csv: 'text/csv', ics: 'text/calendar;charset=utf-8', txt: 'text/plain', png: 'image/png',
+};
 
 export function download(name, bytes) {
   const type = TYPES[name.split('.').pop()] ?? 'application/octet-stream';
@@ -28,8 +32,11 @@ export function download(name, bytes) {
 }
 
 export class Storage {
-  constructor(fs) {
+  // `firstRecord` is called once a command has put the first record into
+  // an empty register.
+  constructor(fs, firstRecord = () => {}) {
     this.fs = fs;
+    this.firstRecord = firstRecord;
     for (const dir of [DATA, CONFIG, DOWNLOADS, UPLOADS]) fs.mkdir(dir);
     fs.mount(fs.filesystems.IDBFS, {}, DATA);
     // Saved files are named by the file dialog alone: they land here.
@@ -42,10 +49,12 @@ export class Storage {
   exclusive(task) {
     const run = async () => {
       await this.load();
+      const before = this.records();
       try {
         return await task();
       } finally {
         await this.store();
+        if (before === 0 && this.records() > 0) this.firstRecord();
       }
     };
     return navigator.locks ? navigator.locks.request(LOCK, run) : run();
@@ -96,6 +105,12 @@ export class Storage {
   // Each data file's bytes, by name.
   snapshot() {
     return new Map(this.dataFiles().map((name) => [name, this.fs.readFile(`${DATA}/${name}`)]));
+  }
+
+  // How many records the register holds.
+  records() {
+    const path = `${DATA}/${REGISTER}`;
+    return this.fs.analyzePath(path).exists ? Math.floor(this.fs.stat(path).size / RECORD_BYTES) : 0;
   }
 
   dataFiles() {
@@ -177,7 +192,7 @@ function sameBytes(a, b) {
 // Whether bytes can be a register: whole records of 42 bytes.
 export const isRegister = (bytes) => bytes.length % RECORD_BYTES === 0;
 
-// Asks the browser to keep the data when it runs short of space.
-export function askToPersist() {
-  navigator.storage?.persist?.().catch(() => {});
+// Asks the browser to keep the data when it runs short of space: whether it will.
+export async function askToPersist() {
+  return navigator.storage?.persist?.().catch(() => false) ?? false;
 }

@@ -9,6 +9,8 @@ import http from 'node:http';
 import { createRequire } from 'node:module';
 import os from 'node:os';
 import path from 'node:path';
+import { after, before } from 'node:test';
+import zlib from 'node:zlib';
 
 const env = (name) => {
   if (!process.env[name]) throw new Error(`${name} is not set`);
@@ -27,8 +29,11 @@ const TYPES = {
   '.png': 'image/png', '.svg': 'image/svg+xml',
 };
 
-// The site as a static server serves it, on a free loopback port.
-export async function serve(site = env('BIO_SITE')) {
+// The site as a static server serves it, on a free loopback port; with an
+// `encoding` ('gzip' or 'br'), compressed as hosts compress what they serve.
+const COMPRESS = { gzip: zlib.gzipSync, br: zlib.brotliCompressSync };
+export async function serve(site = env('BIO_SITE'), { encoding = null } = {}) {
+  const compressed = new Map();
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     const file = path.join(site, name.endsWith('/') ? `${name}index.html` : name);
@@ -36,7 +41,14 @@ export async function serve(site = env('BIO_SITE')) {
       response.writeHead(404).end();
       return;
     }
-    response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream' });
+    const headers = { 'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream' };
+    if (encoding && request.headers['accept-encoding']?.split(/,\s*/).includes(encoding)) {
+      const key = `${file} ${fs.statSync(file).mtimeMs}`;
+      if (!compressed.has(key)) compressed.set(key, COMPRESS[encoding](fs.readFileSync(file)));
+      response.writeHead(200, { ...headers, 'Content-Encoding': encoding }).end(compressed.get(key));
+      return;
+    }
+    response.writeHead(200, headers);
     fs.createReadStream(file).pipe(response);
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
@@ -44,14 +56,32 @@ export async function serve(site = env('BIO_SITE')) {
 }
 
 // Chromium as the machine has it, headless, with a new profile; every page
-// of it sees the same fixed day.
+// of it sees the same fixed day. BIO_VIEWPORT chooses the window: a
+// computer's (wide), a phone's (phone) or the narrowest a page must fit
+// (narrow, 320 px), both of these touch screens.
+const MOBILE = 'Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 (KHTML, like Gecko) '
+  + 'Chrome/156.0.0.0 Mobile Safari/537.36';
+const VIEWPORTS = {
+  wide: { viewport: { width: 1280, height: 800 } },
+  phone: {
+    viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, hasTouch: true, isMobile: true, userAgent: MOBILE,
+  },
+  narrow: {
+    viewport: { width: 320, height: 640 }, deviceScaleFactor: 2, hasTouch: true, isMobile: true, userAgent: MOBILE,
+  },
+};
+export const viewport = process.env.BIO_VIEWPORT ?? 'wide';
+if (!VIEWPORTS[viewport]) throw new Error(`no viewport ${viewport}`);
+// Whether the page is used by touch rather than by keyboard and mouse.
+export const byTouch = !!VIEWPORTS[viewport].hasTouch;
+
 export async function browser() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'bio-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: '/usr/bin/chromium',
     headless: true,
     acceptDownloads: true,
-    viewport: { width: 1280, height: 900 },
+    ...VIEWPORTS[viewport],
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });
@@ -73,11 +103,25 @@ export async function browser() {
   };
 }
 
+// The site served and one Chromium for a whole test file: `site` and
+// `chromium` of the object returned, from the first test to the last.
+export function servedToOneBrowser() {
+  const shared = { site: null, chromium: null };
+  before(async () => {
+    shared.site = await serve();
+    shared.chromium = await browser();
+  });
+  after(async () => {
+    await shared.chromium?.close();
+    shared.site?.close();
+  });
+  return shared;
+}
+
 export const ready = (page) => page.waitForSelector('body[data-ready]:not([data-busy])');
 
-// The native driver run on SCRIPT in a fresh folder: its output and folder.
-export function driver(script, today = TODAY) {
-  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'bio-driver-'));
+// The native driver run on SCRIPT in a fresh folder (or DIR): its output and folder.
+export function driver(script, today = TODAY, dir = fs.mkdtempSync(path.join(os.tmpdir(), 'bio-driver-'))) {
   const run = spawnSync(env('BIO_REFERENCE_DRIVER'), ['--dir', dir, '--today', today, script],
     { cwd: dir, encoding: 'utf8' });
   if (run.status !== 0) throw new Error(`the driver failed: ${run.stderr}`);
@@ -86,10 +130,10 @@ export function driver(script, today = TODAY) {
 
 export const control = (page, name) => page.locator(`[data-control="${name}"]`);
 
-// Answers the dialogs a command opens as a person would, by keyboard, until
-// the command is done: a message box with Enter on OK, an input box with
-// `inputs` typed (or its default text) and Enter. Each answered dialog is
-// reported as [kind, text].
+// Answers the dialogs a command opens as a person would, until the command
+// is done: a message box with OK (Enter, or a tap on a touch screen), an
+// input box with `inputs` typed (or its default text) and OK. Each answered
+// dialog is reported as [kind, text].
 export async function settle(page, inputs = [], answered = []) {
   for (;;) {
     const open = page.locator('dialog[open]');
@@ -102,7 +146,10 @@ export async function settle(page, inputs = [], answered = []) {
       await page.keyboard.press('Control+A');
       await page.keyboard.insertText(inputs.shift());
     }
-    await page.keyboard.press('Enter');
-    await open.waitFor({ state: 'detached' });
+    // This dialog closed, not the next one a command may open at once.
+    const dialog = await open.elementHandle();
+    if (byTouch) await open.locator('button[value="ok"]').tap();
+    else await page.keyboard.press('Enter');
+    await page.waitForFunction((box) => !box.isConnected, dialog);
   }
 }

@@ -5,21 +5,10 @@
 // persons while tab two's begins.
 
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
-import { browser, control, serve, settle } from './harness.mjs';
+import { test } from 'node:test';
+import { control, servedToOneBrowser, settle } from './harness.mjs';
 
-let site;
-let chromium;
-
-before(async () => {
-  site = await serve();
-  chromium = await browser();
-});
-
-after(async () => {
-  await chromium?.close();
-  site?.close();
-});
+const shared = servedToOneBrowser();
 
 async function fillPersons(page, first, second) {
   await control(page, 'baio.Command2').click();
@@ -36,8 +25,8 @@ async function fillPersons(page, first, second) {
 }
 
 test('two tabs registering at once keep every person', async () => {
-  const one = await chromium.page(site.url);
-  const two = await chromium.page(site.url);
+  const one = await shared.chromium.page(shared.site.url);
+  const two = await shared.chromium.page(shared.site.url);
   await fillPersons(one, '青木', '井上');
   await fillPersons(two, '上田', '江藤');
   await control(one, 'aisyou.Command2').click();
