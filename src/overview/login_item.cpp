@@ -1,11 +1,13 @@
 #include "overview/login_item.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 
 #include "platform/command_line_quoting.h"
 #include "platform/file_writer.h"
+#include "platform/login_items.h"
 #include "platform/login_values.h"
 #include "platform/path.h"
 #include "platform/places.h"
@@ -101,14 +103,21 @@ Status removeLoginItem(Program& p) {
 
 void loginNoticeChosen(Program& p) {
     Control& box = p.screen(ScreenId::itiran).control(itiran::kLoginNotice);
+    if (const std::optional<std::string> reason = loginItemsUnavailable();
+        reason && box.checked()) {
+        warn(p, "ログイン時に今日の要注意日を知らせることはできません：" + *reason + "。");
+        box.setChecked(false);
+        return;
+    }
     const Status done = box.checked() ? writeLoginItem(p) : removeLoginItem(p);
     if (!succeeded(p, done)) box.setChecked(!box.checked());
 }
 
 void showLoginNoticeChoice(Program& p) {
     std::error_code unknown;  // a folder that cannot be looked into holds no login item we wrote
-    const bool there = loginItemsAreValues() ? loginValueExists(loginItemId(p))
-                                             : std::filesystem::exists(loginItemFile(p), unknown);
+    const bool there = !loginItemsUnavailable() &&
+                       (loginItemsAreValues() ? loginValueExists(loginItemId(p))
+                                              : std::filesystem::exists(loginItemFile(p), unknown));
     p.screen(ScreenId::itiran).control(itiran::kLoginNotice).setChecked(there);
 }
 

@@ -3,13 +3,13 @@
 # from every file of the built site. Included after the site's own files.
 
 find_program(BIO_RSVG_CONVERT rsvg-convert REQUIRED)
+find_program(BIO_ZOPFLIPNG zopflipng REQUIRED)
 set(app_svg ${PROJECT_SOURCE_DIR}/dist/jp.biorhythm.Biorhythm.svg)
 set(app_outputs)
 
-foreach(file IN ITEMS app.js manifest.webmanifest)
-  configure_file(site/${file} ${BIO_SITE_DIR}/${file} COPYONLY)
-  list(APPEND app_outputs ${BIO_SITE_DIR}/${file})
-endforeach()
+# app.js is made small with the page's scripts (CMakeLists.txt).
+configure_file(site/manifest.webmanifest ${BIO_SITE_DIR}/manifest.webmanifest COPYONLY)
+list(APPEND app_outputs ${BIO_SITE_DIR}/manifest.webmanifest)
 
 # Icons "any" are the drawing as it is. Maskable ones, and Apple's, which iOS
 # rounds itself, fill the square with the drawing's face colour and keep the
@@ -17,6 +17,7 @@ endforeach()
 # far corners lie at 0.6 of the side from the centre, so two thirds of it.
 function(bio_app_icon name size padded)
   set(png ${BIO_SITE_DIR}/${name}.png)
+  set(drawn ${CMAKE_CURRENT_BINARY_DIR}/${name}.png)
   if(padded)
     math(EXPR inner "${size} * 66 / 100")
     math(EXPR margin "(${size} - ${inner}) / 2")
@@ -25,8 +26,11 @@ function(bio_app_icon name size padded)
   else()
     set(layout --width=${size} --height=${size})
   endif()
+  # Squeezed without loss: the browser fetches one with the manifest on
+  # every first visit.
   add_custom_command(OUTPUT ${png}
-    COMMAND ${BIO_RSVG_CONVERT} ${layout} --output=${png} ${app_svg}
+    COMMAND ${BIO_RSVG_CONVERT} ${layout} --output=${drawn} ${app_svg}
+    COMMAND ${BIO_ZOPFLIPNG} -y -m ${drawn} ${png}
     DEPENDS ${app_svg} VERBATIM)
   set(app_outputs ${app_outputs} ${png} PARENT_SCOPE)
 endfunction()

@@ -22,6 +22,8 @@ class WebProgram {
 
     // baio created and shown, on the model and in the page.
     void start();
+    // The windows of the screens not yet shown, built ahead (WebView::prepare).
+    void prepare() { view_.prepare(); }
     // The window of a screen the page shows, for what the user does in it.
     WebScreen& screen(ScreenId id);
 

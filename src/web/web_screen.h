@@ -18,6 +18,8 @@ class WebScreen : public ScreenView {
 
     // What the user did in this window, handed on to the model.
     const WindowInput& input() const { return input_; }
+    // A window built ahead of its screen gets its input once the screen is made.
+    void attach(WindowInput input) { input_ = std::move(input); }
 
     void mirror(const Screen& screen) override;
     void open(const std::optional<PixelPoint>& place) override;

@@ -8,8 +8,26 @@ namespace bio {
 WebView::WebView(Program& program, std::filesystem::path placeFile)
     : windows_(program, *this, std::move(placeFile)) {}
 
+namespace {
+
+std::unique_ptr<WebScreen> newWindow(ScreenId id) {
+    return std::make_unique<WebScreen>(id, screenDesign(id), WindowInput{});
+}
+
+}  // namespace
+
 std::unique_ptr<ScreenView> WebView::makeWindow(ScreenId id, WindowInput input) {
-    return std::make_unique<WebScreen>(id, screenDesign(id), std::move(input));
+    std::unique_ptr<WebScreen> window = std::move(prepared_[static_cast<std::size_t>(id)]);
+    if (!window) window = newWindow(id);
+    window->attach(std::move(input));
+    return window;
+}
+
+void WebView::prepare() {
+    for (const ScreenId id : kAllScreens) {
+        std::unique_ptr<WebScreen>& prepared = prepared_[static_cast<std::size_t>(id)];
+        if (!windows_.window(id) && !prepared) prepared = newWindow(id);
+    }
 }
 
 WebScreen* WebView::screen(ScreenId id) const {

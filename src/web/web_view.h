@@ -3,7 +3,9 @@
 // (view/program_windows.h) as screens of the page. It computes nothing; the
 // model decides.
 
+#include <array>
 #include <filesystem>
+#include <memory>
 
 #include "shell/program.h"
 #include "view/program_windows.h"
@@ -16,6 +18,10 @@ class WebView : private FrontEnd {
     WebView(Program& program, std::filesystem::path placeFile);
 
     void sync() { windows_.sync(); }
+    // Builds in the page, while nothing else runs, the windows of the screens
+    // the model has not made yet: a screen shown for the first time then
+    // costs its command only its values.
+    void prepare();
     // The screen's window, nullptr until the model has created the screen.
     WebScreen* screen(ScreenId id) const;
 
@@ -26,6 +32,7 @@ class WebView : private FrontEnd {
     void ended() override;
 
     ProgramWindows windows_;
+    std::array<std::unique_ptr<WebScreen>, kAllScreens.size()> prepared_;  // by ScreenId
 };
 
 }  // namespace bio

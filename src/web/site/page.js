@@ -196,6 +196,18 @@ async function chooseRestore() {
   return answer ? files : null;
 }
 
+// The screens not shown yet built while the page is idle, so that the first
+// command to show one only fills it in. Never while a command waits in a
+// dialog: the program is in the middle of it.
+function prepareScreens() {
+  if (!program) return;
+  if (busy) {
+    setTimeout(prepareScreens, 500);
+    return;
+  }
+  module.ccall('bio_prepare', null, ['number'], [program]);
+}
+
 async function start() {
   document.querySelector('#backup').addEventListener('click', backup);
   document.querySelector('#restore').addEventListener('click', restore);
@@ -211,6 +223,7 @@ async function start() {
     document.body.dataset.ready = '';
     setBusy(false);
   }
+  (window.requestIdleCallback ?? setTimeout)(prepareScreens);
 }
 
 start();

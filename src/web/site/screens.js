@@ -47,6 +47,7 @@ export class Screens {
     this.act = act;
     this.screens = new Map();  // screen number -> its parts
     this.drawing = null;       // the picture being drawn
+    this.focusQueued = false;  // the shown screen takes the focus soon
     document.addEventListener('keydown', (event) => this.key(event));
   }
 
@@ -381,10 +382,24 @@ export class Screens {
     this.ops.push({ text, x, y, rgb });
   }
 
+  // The focus moves once the program has sent all that the command changes:
+  // focusing lays the page out, which would otherwise be done again for the
+  // drawing and texts that follow.
   open(id) {
     const screen = this.screens.get(id);
     screen.section.hidden = false;
     this.shown = screen;
+    if (this.focusQueued) return;
+    this.focusQueued = true;
+    queueMicrotask(() => {
+      this.focusQueued = false;
+      this.focusShown();
+    });
+  }
+
+  focusShown() {
+    const screen = this.shown;
+    if (!screen || screen.section.hidden) return;
     const first = screen.controls.get(screen.firstFocus)
       ?? [...screen.client.querySelectorAll('input, button, ul, [tabindex]')]
         .find((element) => element.tabIndex >= 0 && !element.disabled);

@@ -60,28 +60,51 @@ export class Storage {
     return navigator.locks ? navigator.locks.request(LOCK, run) : run();
   }
 
+  // Read again only when some tab has stored since this one last read or
+  // stored: every store first leaves a new mark that all the page's tabs
+  // see (localStorage, read at once under the lock).
   async load() {
+    const stored = storedMark();
+    if (stored !== null && stored === this.mark) return;
     await this.sync(true);
-    for (const name of this.dataFiles()) {
+    this.mark = stored;
+    this.held = this.snapshot();
+    for (const name of this.held.keys()) {
       this.stamp = Math.max(this.stamp ?? 0, this.fs.stat(`${DATA}/${name}`).mtime.getTime());
     }
   }
 
-  // The data files into IndexedDB, and what was saved to the user. IDBFS
-  // copies a file only when its time differs from the stored copy's: a clock
-  // that stands still or goes back would keep a write from the browser's
-  // storage, or from another tab. So every store stamps the files with a
-  // time later than any stored before, in any tab.
+  // The data files the command changed into IndexedDB (nothing when it
+  // changed none), and what was saved to the user. IDBFS copies a file only
+  // when its time differs from the stored copy's: a clock that stands still
+  // or goes back would keep a write from the browser's storage, or from
+  // another tab. So each changed file is stamped with a time later than any
+  // stored before, in any tab.
   async store() {
-    this.stamp = Math.max(Date.now(), (this.stamp ?? 0) + 1);
-    for (const name of this.dataFiles()) this.fs.utime(`${DATA}/${name}`, this.stamp, this.stamp);
-    await this.sync(false);
+    const now = this.snapshot();
+    const changed = [...now].filter(([name, bytes]) => !sameBytes(this.held?.get(name), bytes));
+    const removed = [...(this.held?.keys() ?? [])].some((name) => !now.has(name));
+    if (changed.length > 0 || removed) {
+      // Marked before it is stored: a store cut short still sends every
+      // tab, this one too, back to IndexedDB.
+      this.mark = null;
+      const mark = markStore();
+      this.stamp = Math.max(Date.now(), (this.stamp ?? 0) + 1);
+      for (const [name] of changed) this.fs.utime(`${DATA}/${name}`, this.stamp, this.stamp);
+      await this.sync(false);
+      [this.mark, this.held] = [mark, now];
+    }
     for (const name of this.fs.readdir(DOWNLOADS)) {
       if (name === '.' || name === '..') continue;
       const path = `${DOWNLOADS}/${name}`;
       download(name, this.fs.readFile(path));
       this.fs.unlink(path);
     }
+  }
+
+  // Each data file's bytes, by name.
+  snapshot() {
+    return new Map(this.dataFiles().map((name) => [name, this.fs.readFile(`${DATA}/${name}`)]));
   }
 
   // How many records the register holds.
@@ -91,7 +114,8 @@ export class Storage {
   }
 
   dataFiles() {
-    return this.fs.readdir(DATA).filter((name) => name !== '.' && name !== '..');
+    return this.fs.readdir(DATA).filter((name) => name !== '.' && name !== '..'
+      && this.fs.isFile(this.fs.stat(`${DATA}/${name}`).mode));
   }
 
   sync(populate) {
@@ -134,6 +158,35 @@ export class Storage {
       for (const [name, bytes] of files) this.fs.writeFile(`${DATA}/${name}`, bytes);
     });
   }
+}
+
+// The mark of the last store of any tab, null where the browser keeps no
+// localStorage (then each command reads IndexedDB again).
+const MARK = 'biorhythm-register-stored';
+
+function storedMark() {
+  try {
+    return localStorage.getItem(MARK) ?? '';
+  } catch {
+    return null;
+  }
+}
+
+// A mark no tab has seen before.
+function markStore() {
+  const mark = `${Date.now()}-${Math.random()}`;
+  try {
+    localStorage.setItem(MARK, mark);
+    return mark;
+  } catch {
+    return null;
+  }
+}
+
+function sameBytes(a, b) {
+  if (!a || a.length !== b.length) return false;
+  for (let i = 0; i < a.length; i += 1) if (a[i] !== b[i]) return false;
+  return true;
 }
 
 // Whether bytes can be a register: whole records of 42 bytes.

@@ -204,6 +204,11 @@ test('the keyboard session', async () => {
   const expected = reference.output.split('\n').filter((line) => / (name|description) "/.test(line));
   const heard = [];
   const inputs = [];
+  // The other screens are built while the page is idle, none of them shown:
+  // the session then runs on windows built ahead of their screens.
+  await page.waitForFunction(() => document.querySelectorAll('[data-screen]').length === 8);
+  assert.deepEqual(await page.locator('[data-screen]').evaluateAll(
+    (screens) => screens.filter((s) => s.checkVisibility()).map((s) => s.dataset.screen)), ['baio']);
   cdp = await page.context().newCDPSession(page);
   await cdp.send('Accessibility.enable');
   await page.addScriptTag({ content: axeSource });

@@ -1,6 +1,8 @@
 // Two tabs of the page registering at once through aisyou's 登録: the Web
 // Lock orders their commands, so that the register keeps all four persons,
-// and each tab sees the other's at its next command.
+// and each tab sees the other's at its next command. The commands are made
+// to overlap: tab one's 登録 waits in its "保存しました。" between its two
+// persons while tab two's begins.
 
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
@@ -27,9 +29,15 @@ test('two tabs registering at once keep every person', async () => {
   const two = await shared.chromium.page(shared.site.url);
   await fillPersons(one, '青木', '井上');
   await fillPersons(two, '上田', '江藤');
-  // Both clicks before either command has stored anything.
-  await Promise.all([control(one, 'aisyou.Command2').click(), control(two, 'aisyou.Command2').click()]);
-  await Promise.all([settle(one), settle(two)]);
+  await control(one, 'aisyou.Command2').click();
+  await one.waitForSelector('dialog[data-dialog="message"][open]');
+  await control(two, 'aisyou.Command2').click();
+  // Tab two waits for the register's lock; without it, it would run on to
+  // its own dialog with tab one's second person not yet written.
+  await two.waitForFunction(async () => document.querySelector('dialog[open]')
+    || (await navigator.locks.query()).pending.length > 0);
+  await settle(one);
+  await settle(two);
 
   // The register as the next command of either tab reads it: menyu's 読出 lists it.
   for (const page of [one, two]) {
