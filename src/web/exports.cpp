@@ -24,7 +24,7 @@ EMSCRIPTEN_KEEPALIVE bio::WebProgram* bio_start(const char* dataDir, const char*
     return program;
 }
 
-EMSCRIPTEN_KEEPALIVE void bio_prepare(bio::WebProgram* program) { program->prepare(); }
+EMSCRIPTEN_KEEPALIVE int bio_prepare(bio::WebProgram* program) { return program->prepareOne(); }
 
 EMSCRIPTEN_KEEPALIVE void bio_typed(bio::WebProgram* program, int screen, const char* key,
                                     const char* text) {

@@ -22,8 +22,9 @@ class WebProgram {
 
     // baio created and shown, on the model and in the page.
     void start();
-    // The windows of the screens not yet shown, built ahead (WebView::prepare).
-    void prepare() { view_.prepare(); }
+    // One more window of a screen not yet shown, built ahead; false once
+    // none is left (WebView::prepareOne).
+    bool prepareOne() { return view_.prepareOne(); }
     // The window of a screen the page shows, for what the user does in it.
     WebScreen& screen(ScreenId id);
 

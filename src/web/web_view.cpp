@@ -23,11 +23,15 @@ std::unique_ptr<ScreenView> WebView::makeWindow(ScreenId id, WindowInput input) 
     return window;
 }
 
-void WebView::prepare() {
+bool WebView::prepareOne() {
     for (const ScreenId id : kAllScreens) {
         std::unique_ptr<WebScreen>& prepared = prepared_[static_cast<std::size_t>(id)];
-        if (!windows_.window(id) && !prepared) prepared = newWindow(id);
+        if (!windows_.window(id) && !prepared) {
+            prepared = newWindow(id);
+            return true;
+        }
     }
+    return false;
 }
 
 WebScreen* WebView::screen(ScreenId id) const {

@@ -18,10 +18,11 @@ class WebView : private FrontEnd {
     WebView(Program& program, std::filesystem::path placeFile);
 
     void sync() { windows_.sync(); }
-    // Builds in the page, while nothing else runs, the windows of the screens
-    // the model has not made yet: a screen shown for the first time then
-    // costs its command only its values.
-    void prepare();
+    // Builds in the page, while nothing else runs, the window of one more
+    // screen the model has not made yet, so that a screen shown for the
+    // first time costs its command only its values; false once none is left.
+    // One at a time keeps each of the page's idle tasks short.
+    bool prepareOne();
     // The screen's window, nullptr until the model has created the screen.
     WebScreen* screen(ScreenId id) const;
 

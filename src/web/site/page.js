@@ -196,16 +196,18 @@ async function chooseRestore() {
   return answer ? files : null;
 }
 
-// The screens not shown yet built while the page is idle, so that the first
-// command to show one only fills it in. Never while a command waits in a
-// dialog: the program is in the middle of it.
+// The screens not shown yet built while the page is idle, one to a task so
+// that none keeps a tap waiting, and the first command to show one only
+// fills it in. Never while a command waits in a dialog: the program is in
+// the middle of it.
+const whenIdle = window.requestIdleCallback ?? setTimeout;
 function prepareScreens() {
   if (!program) return;
   if (busy) {
     setTimeout(prepareScreens, 500);
     return;
   }
-  module.ccall('bio_prepare', null, ['number'], [program]);
+  if (module.ccall('bio_prepare', 'number', ['number'], [program])) whenIdle(prepareScreens);
 }
 
 async function start() {
@@ -223,7 +225,7 @@ async function start() {
     document.body.dataset.ready = '';
     setBusy(false);
   }
-  (window.requestIdleCallback ?? setTimeout)(prepareScreens);
+  whenIdle(prepareScreens);
 }
 
 start();
