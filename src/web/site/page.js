@@ -211,6 +211,9 @@ function prepareScreens() {
 }
 
 async function start() {
+  // baio as recorded when the site was built, drawn before the .wasm arrives.
+  const firstScreen = document.querySelector('#first-screen')?.textContent;
+  if (firstScreen) screens.replay(JSON.parse(firstScreen));
   document.querySelector('#backup').addEventListener('click', backup);
   document.querySelector('#restore').addEventListener('click', restore);
   module = await createBiorhythm({ page });
@@ -222,6 +225,8 @@ async function start() {
     });
     if (storage.records() > 0) keepData(false);
   } finally {
+    // Had the program not started, what it would have replaced.
+    screens.dropReplayed();
     document.body.dataset.ready = '';
     setBusy(false);
   }
