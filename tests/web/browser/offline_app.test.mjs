@@ -49,7 +49,6 @@ test('baio drawn before the program arrives, and replaced by its own', async () 
     await arrived;
     await route.continue();
   });
-  // The .wasm's preload holds back the load event.
   await page.goto(shared.site.url, { waitUntil: 'domcontentloaded' });
   const baio = page.locator('[data-screen="baio"]');
   await baio.waitFor();
@@ -67,6 +66,9 @@ test('baio drawn before the program arrives, and replaced by its own', async () 
   assert.equal(await control(page, 'baio.Frame1').locator('legend').innerText(), '生年月日入力');
   assert.equal(await control(page, 'baio.Label1').innerText(), '年');
   assert.equal(await control(page, 'baio.Text4').inputValue(), '', 'no date of the build for today');
+  // The page's own menu waits for the program (its data is not read yet).
+  await page.locator('#backup').click();
+  assert.equal(await page.locator('body[data-busy]').count(), 0);
 
   letGo();
   await ready(page);
