@@ -146,7 +146,7 @@ async function keepData(always) {
 
 // The page's own menu: both data files downloaded as they are, or put back.
 async function backup() {
-  if (busy) return;
+  if (busy || !storage) return;
   setBusy(true);
   const files = await storage.backup().finally(() => setBusy(false));
   if (files.length === 0) {
@@ -157,7 +157,7 @@ async function backup() {
 }
 
 async function restore() {
-  if (busy) return;
+  if (busy || !storage) return;
   setBusy(true);
   try {
     const files = await chooseRestore();
@@ -210,9 +210,23 @@ function prepareScreens() {
   if (module.ccall('bio_prepare', 'number', ['number'], [program])) whenIdle(prepareScreens);
 }
 
+// Once the page has painted; at once in a tab not shown, which paints nothing.
+const afterPaint = () => new Promise((resolve) => {
+  if (document.hidden) resolve();
+  else requestAnimationFrame(() => setTimeout(resolve));
+});
+
 async function start() {
   document.querySelector('#backup').addEventListener('click', backup);
   document.querySelector('#restore').addEventListener('click', restore);
+  // baio as recorded when the site was built, drawn before the .wasm is
+  // even asked for: on a slow network the .wasm would share the bandwidth
+  // with the page's scripts, and baio be drawn later.
+  const firstScreen = document.querySelector('#first-screen')?.textContent;
+  if (firstScreen) {
+    screens.replay(JSON.parse(firstScreen));
+    await afterPaint();
+  }
   module = await createBiorhythm({ page });
   storage = new Storage(module.FS, () => keepData(true));
   setBusy(true);
@@ -222,6 +236,8 @@ async function start() {
     });
     if (storage.records() > 0) keepData(false);
   } finally {
+    // Had the program not started, what it would have replaced.
+    screens.dropReplayed();
     document.body.dataset.ready = '';
     setBusy(false);
   }

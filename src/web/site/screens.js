@@ -48,10 +48,32 @@ export class Screens {
     this.screens = new Map();  // screen number -> its parts
     this.drawing = null;       // the picture being drawn
     this.focusQueued = false;  // the shown screen takes the focus soon
+    this.replayed = [];        // screens drawn before the program started
     document.addEventListener('keydown', (event) => this.key(event));
   }
 
+  // The first screen as the program builds it on a first start, recorded
+  // when the site was built, drawn before the program has arrived: inert
+  // and busy, so that nothing typed into it is lost, until the program's
+  // own build replaces it in one task, with no flash between the two.
+  replay(calls) {
+    for (const [name, ...args] of calls) this[name](...args);
+    this.replayed = [...this.screens.values()].map((screen) => screen.section);
+    for (const section of this.replayed) {
+      section.inert = true;
+      section.setAttribute('aria-busy', 'true');
+    }
+    this.screens.clear();
+    this.shown = null;
+  }
+
+  dropReplayed() {
+    for (const section of this.replayed) section.remove();
+    this.replayed = [];
+  }
+
   screen(id, name, caption, width, height, background, family, points, bold) {
+    this.dropReplayed();
     const section = document.createElement('section');
     section.className = 'screen';
     section.dataset.screen = name;

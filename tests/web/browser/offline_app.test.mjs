@@ -1,5 +1,6 @@
-// The page as an installed app: Chromium finds it installable once its
-// service worker runs; after one visit it opens and reads with the network
+// The page as an installed app: baio drawn on a first visit before the
+// .wasm has arrived, inert until the program replaces it with its own;
+// Chromium finds it installable once its service worker runs; after one visit it opens and reads with the network
 // gone; a changed build is taken whole at the next start, never mixed with
 // the one before; and on an iPhone the home-screen notice shows until closed.
 
@@ -37,6 +38,46 @@ async function reads(page) {
   await page.waitForSelector('[data-screen="sindan"]:not([hidden])');
   await ready(page);
 }
+
+// Before its service worker, whose fetches page.route would not see.
+test('baio drawn before the program arrives, and replaced by its own', async () => {
+  const page = await shared.chromium.context.newPage();
+  page.on('pageerror', (error) => { throw error; });
+  let letGo;
+  const arrived = new Promise((resolve) => { letGo = resolve; });
+  await page.route('**/biorhythm.wasm', async (route) => {
+    await arrived;
+    await route.continue();
+  });
+  await page.goto(shared.site.url, { waitUntil: 'domcontentloaded' });
+  const baio = page.locator('[data-screen="baio"]');
+  await baio.waitFor();
+  const drawn = (section) => ({
+    inert: section.inert,
+    busy: section.getAttribute('aria-busy'),
+    html: section.innerHTML,
+    focused: section.contains(document.activeElement),
+  });
+  const early = await baio.evaluate(drawn);
+  assert.equal(early.inert, true, 'nothing typed before the program runs');
+  assert.equal(early.busy, 'true');
+  assert.equal(early.focused, false);
+  assert.equal(await page.locator('body[data-ready]').count(), 0);
+  assert.equal(await control(page, 'baio.Frame1').locator('legend').innerText(), '生年月日入力');
+  assert.equal(await control(page, 'baio.Label1').innerText(), '年');
+  assert.equal(await control(page, 'baio.Text4').inputValue(), '', 'no date of the build for today');
+  // The page's own menu waits for the program (its data is not read yet).
+  await page.locator('#backup').click();
+  assert.equal(await page.locator('body[data-busy]').count(), 0);
+
+  letGo();
+  await ready(page);
+  assert.equal(await baio.count(), 1, 'the drawn baio is gone');
+  const live = await baio.evaluate(drawn);
+  assert.deepEqual(live, { ...early, inert: false, busy: null, focused: true });
+  assert.equal(await control(page, 'baio.Text4').inputValue(), String(new Date().getFullYear()));
+  await page.close();
+});
 
 test('installable, and after one visit a reading without the network', async () => {
   const page = await shared.chromium.page(shared.site.url);
