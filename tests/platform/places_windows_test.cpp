@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -43,25 +45,30 @@ class AppDataVariable {
     std::optional<std::wstring> saved_;
 };
 
-TEST(PlacesWindows, SettingsComeFromTheVariableDataFromTheKnownFolder) {
+// What %APPDATA% says (unset for nullopt), and where the settings then go:
+// where it says, or the known folder when it says nothing usable. The data
+// always goes to the known folder.
+TEST(PlacesWindows, SettingsFollowTheVariableDataTheKnownFolder) {
     const std::filesystem::path known = knownRoamingAppData();
     ASSERT_FALSE(known.empty());
     // Longer than MAX_PATH, and in Japanese, as a redirected profile may be.
     const std::wstring elsewhere =
         L"D:\\移動したプロファイル\\" + std::wstring(300, L'設') + L"\\Roaming";
-    const AppDataVariable variable(elsewhere);
-    EXPECT_EQ(settingsDir(), std::filesystem::path(elsewhere));
-    EXPECT_EQ(perUserDataDir(), known / L"biorhythm");
-}
-
-TEST(PlacesWindows, SettingsFallBackToTheKnownFolder) {
-    const std::filesystem::path known = knownRoamingAppData();
-    ASSERT_FALSE(known.empty());
-    for (const std::optional<std::wstring>& value :
-         {std::optional<std::wstring>(), std::optional<std::wstring>(L"relative\\Roaming"),
-          std::optional<std::wstring>(L"")}) {
-        const AppDataVariable variable(value);
-        EXPECT_EQ(settingsDir(), known) << (value ? "relative or empty" : "unset");
+    const struct {
+        std::optional<std::wstring> variable;
+        std::filesystem::path settings;
+    } cases[] = {
+        {elsewhere, elsewhere},
+        {std::nullopt, known},
+        {L"relative\\Roaming", known},
+        {L"", known},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        const auto& c = cases[i];
+        const AppDataVariable variable(c.variable);
+        EXPECT_EQ(settingsDir(), c.settings);
+        EXPECT_EQ(perUserDataDir(), known / L"biorhythm");
     }
 }
 

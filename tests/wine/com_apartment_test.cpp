@@ -35,11 +35,6 @@ TEST(ComApartment, JoinsOnceAtTheFirstNeedAndLeavesWithItsObject) {
     EXPECT_EQ(threadApartment(), S_OK);
 }
 
-TEST(ComApartment, NeverJoinedNeverLeaves) {
-    { ComApartment apartment; }
-    EXPECT_EQ(threadApartment(), S_OK);
-}
-
 TEST(ComApartment, RefusedOnAMultithreadedThreadAndLeavesItAsItWas) {
     ASSERT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
     {
