@@ -2,10 +2,11 @@
 # Usage: bench/wine/startup.sh [RUNS]   (make bench, after make windows)
 # Start-up under Wine, from the start to a mapped window: biorhythm.exe to
 # baio on an empty data folder, and biorhythm.exe --version to its message
-# box, against the bare window with one label (bare_window.exe); and that
-# window built with the program's manifest, alone (bare_window_styled.exe)
-# and given baio's controls (bare_window_styled.exe baio), what baio's
-# window costs any program. Each
+# box, against the bare window with one label (bare_window.exe); that window
+# given baio's controls (bare_window.exe baio), what so many child windows
+# cost without themes; and that window built with the program's manifest,
+# alone (bare_window_styled.exe) and given baio's controls
+# (bare_window_styled.exe baio), what baio's window costs any program. Each
 # RUNS times (20) in turn, in one warm prefix of its own on a display of its
 # own with a window manager. Prints each median and its ratio to the bare
 # window's.
@@ -49,19 +50,20 @@ startup() {
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# The starts, by name: the bare window, the styled one alone and with
-# baio's controls, baio, and the message box of --version, which shows what the
+# The starts, by name: the bare window alone and with baio's controls, the
+# styled one alone and with them, baio, and the message box of --version, which shows what the
 # program costs before any screen is built.
 start_one() {
   case $1 in
   bare) startup "$bare" bare ;;
+  bare_baio) startup "$bare" bare baio ;;
   styled_bare) startup "$styled" bare ;;
   styled) startup "$styled" bare baio ;;
   baio) startup "$program" バイオリズム診断 --data-dir "$work/data" ;;
   version) startup "$program" バイオリズム診断 --version ;;
   esac
 }
-starts=(bare styled_bare styled baio version)
+starts=(bare bare_baio styled_bare styled baio version)
 # A first start of each, uncounted, fills the caches.
 for name in "${starts[@]}"; do start_one "$name" >/dev/null; done
 for _ in $(seq "$runs"); do
@@ -69,9 +71,10 @@ for _ in $(seq "$runs"); do
 done
 bare_ms=$(median <"$work/bare")
 printf '%-46s %9s ms  (median of %d)\n' wine_startup/bare_window "$bare_ms" "$runs"
-for name in styled_bare styled baio version; do
+for name in bare_baio styled_bare styled baio version; do
   ms=$(median <"$work/$name")
   label=wine_startup/biorhythm_$name
+  [ "$name" = bare_baio ] && label=wine_startup/bare_window_baio
   [ "$name" = styled_bare ] && label=wine_startup/bare_window_styled
   [ "$name" = styled ] && label=wine_startup/bare_window_styled_baio
   printf '%-46s %9s ms  ratio=%.2f\n' "$label" "$ms" "$(echo "$ms $bare_ms" | awk '{ print $1 / $2 }')"
