@@ -148,9 +148,33 @@ test('a changed build is taken whole at the next start', async () => {
       }
     });
     assert.deepEqual(await marks(old), ['old', 'old']);
-    await old.close();
 
+    // The next start comes once the old page is gone and the new version
+    // has taken over, which the browser tells of each version of the site.
     const next = await shared.chromium.context.newPage();
+    const cdp = await shared.chromium.context.newCDPSession(next);
+    const statuses = new Map();
+    let changed = () => {};
+    cdp.on('ServiceWorker.workerVersionUpdated', ({ versions }) => {
+      for (const v of versions) if (v.scriptURL.startsWith(served.url)) statuses.set(v.versionId, v.status);
+      changed();
+    });
+    await cdp.send('ServiceWorker.enable');
+    // The first true answer of `check`, asked again at each change.
+    const until = (check, failure) => new Promise((resolve, reject) => {
+      const timer = setTimeout(() => reject(new Error(failure())), 20000);
+      changed = () => {
+        const answer = check();
+        if (!answer) return;
+        clearTimeout(timer);
+        resolve(answer);
+      };
+      changed();
+    });
+    const waiting = await until(() => [...statuses].find(([, status]) => status === 'installed')?.[0],
+      () => `no version waits: ${JSON.stringify([...statuses])}`);
+    await old.close();
+    await until(() => statuses.get(waiting) === 'activated', () => `the new version stayed ${statuses.get(waiting)}`);
     const fromNetwork = [];
     next.on('response', (response) => { if (!response.fromServiceWorker()) fromNetwork.push(response.url()); });
     await next.goto(served.url);
