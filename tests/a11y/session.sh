@@ -4,8 +4,10 @@
 # their files in one folder, and each part ends what it started.
 
 pids=()
+# A child that has ended already is no failure of the test: the tests that
+# run under set -e would otherwise fail in their last step.
 stop_all() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null
 }
 if [ -z "${IN_SESSION:-}" ]; then
@@ -18,6 +20,12 @@ else
 fi
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Succeeds when no window matches xdotool search's ARGS, on a display that
+# still answers: a display that has gone finds no window either.
+no_window() {
+  xdotool getdisplaygeometry >/dev/null 2>&1 && ! xdotool search "$@" >/dev/null 2>&1
+}
 
 # Waits up to 20 s for COMMAND to succeed.
 wait_until() {

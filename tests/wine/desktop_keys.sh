@@ -84,7 +84,7 @@ answer() {
   keys Return
   wait_until sh -c "[ \"\$(xdotool getactivewindow)\" != $id ]" || fail "the dialog stays"
 }
-gone() { wait_until sh -c "! xdotool search --onlyvisible --name '^$1\$'" || fail "'$1' stays"; }
+gone() { wait_until no_window --onlyvisible --name "^$1\$" || fail "'$1' stays"; }
 
 # japanese_fonts WINE_RUN [MINCHO]: the IPA fonts stand for Windows' Japanese
 # faces (without them list boxes draw boxes), ＭＳ 明朝 for MINCHO (IPAMincho

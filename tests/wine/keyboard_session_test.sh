@@ -33,13 +33,12 @@ export LC_ALL=C.UTF-8
 # shellcheck source=SCRIPTDIR/desktop_keys.sh
 . "$here/desktop_keys.sh"
 
-# The printer first: stop_all waits for every child, cupsd too; a child that
-# has ended already is no failure of the test.
+# The printer first: stop_all waits for every child, cupsd too.
 finish() {
   "$wine_run" --cleanup
   pdf_printer_stop
   stop_input_method
-  stop_all || true
+  stop_all
   rm -rf "$work"
 }
 # What went wrong, with the logs of the printer and the program.

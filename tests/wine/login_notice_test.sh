@@ -89,7 +89,7 @@ wait_until xdotool search --onlyvisible --name "^$menu\$" || fail "the menu did 
 probe minimize "$menu"
 sleep 1
 probe close "$menu"
-wait_until sh -c "! xdotool search --name '^$menu\$'" || fail "the program did not end"
+wait_until no_window --name "^$menu\$" || fail "the program did not end"
 ini=$(find "$prefix/drive_c/users" -path '*/biorhythm/window.ini')
 [ "$(tr -d '\r' <"$ini" | sed -n 's/^[xy]=//p' | tr '\n' ' ')" = "$place " ] ||
   fail "the place remembered is $(tr '\n' ' ' <"$ini"), not $place"
